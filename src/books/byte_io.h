@@ -1,0 +1,50 @@
+// Checked little-endian reading and plain writing of byte buffers.
+#pragma once
+
+#include <cstddef>
+#include <cstdint>
+#include <string>
+#include <vector>
+
+namespace tome {
+
+// Every read returns false, and leaves the position alone, when fewer bytes
+// remain than it needs; nothing is ever read past the end.
+class ByteReader {
+public:
+    ByteReader(const uint8_t* data, size_t size) : data_(data), size_(size) {}
+
+    size_t remaining() const { return size_ - offset_; }
+    size_t offset() const { return offset_; }
+
+    bool ReadBytes(void* out, size_t n);
+    bool ReadU8(uint8_t& v);
+    bool ReadU16(uint16_t& v);
+    bool ReadU32(uint32_t& v);
+    bool ReadI32(int32_t& v);
+    bool ReadText(std::string& out, size_t n);
+
+private:
+    bool Has(size_t n) const { return !(size_ < n || offset_ > size_ - n); }
+
+    const uint8_t* data_;
+    size_t size_;
+    size_t offset_ = 0;
+};
+
+class ByteWriter {
+public:
+    void WriteBytes(const void* data, size_t n);
+    void WriteU8(uint8_t v) { bytes_.push_back(v); }
+    void WriteU16(uint16_t v);
+    void WriteU32(uint32_t v);
+    void WriteI32(int32_t v) { WriteU32(static_cast<uint32_t>(v)); }
+
+    void Reserve(size_t n) { bytes_.reserve(n); }
+    std::vector<uint8_t>& bytes() { return bytes_; }
+
+private:
+    std::vector<uint8_t> bytes_;
+};
+
+}  // namespace tome

@@ -1,0 +1,94 @@
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <cerrno>
+#include <cstdio>
+#include <cstring>
+
+#include "file_system.h"
+
+namespace tome {
+namespace {
+
+IoStatus Errno() { return IoStatus::Fail(std::strerror(errno)); }
+
+class PosixFileSystem final : public FileSystem {
+public:
+    bool Exists(const std::string& path) override {
+        struct stat st;
+        return ::stat(path.c_str(), &st) == 0;
+    }
+
+    bool CreateFolder(const std::string& path) override { return ::mkdir(path.c_str(), 0777) == 0; }
+
+    IoStatus ReadAll(const std::string& path, bool createIfMissing, std::vector<uint8_t>& bytes) override {
+        int fd = ::open(path.c_str(), O_RDONLY | (createIfMissing ? O_CREAT : 0), 0666);
+        if (fd < 0) return Errno();
+        bytes.clear();
+        uint8_t buffer[1 << 16];
+        for (;;) {
+            const ssize_t n = ::read(fd, buffer, sizeof buffer);
+            if (n < 0) {
+                if (errno == EINTR) continue;
+                IoStatus failed = Errno();
+                ::close(fd);
+                return failed;
+            }
+            if (n == 0) break;
+            bytes.insert(bytes.end(), buffer, buffer + n);
+        }
+        ::close(fd);
+        return IoStatus::Ok();
+    }
+
+    IoStatus CreateTemp(const std::string& besidePath, Handle& handle, std::string& tempPath) override {
+        std::string pattern = besidePath + ".XXXXXX";
+        int fd = ::mkstemp(pattern.data());
+        if (fd < 0) return Errno();
+        // mkstemp makes the file private; give it the mode the old file had.
+        struct stat st;
+        mode_t mode = 0644;
+        if (::stat(besidePath.c_str(), &st) == 0) mode = st.st_mode & 07777;
+        ::fchmod(fd, mode);
+        handle = fd;
+        tempPath = pattern;
+        return IoStatus::Ok();
+    }
+
+    IoStatus Write(Handle handle, const uint8_t* data, size_t size) override {
+        while (size > 0) {
+            const ssize_t n = ::write(static_cast<int>(handle), data, size);
+            if (n < 0) {
+                if (errno == EINTR) continue;
+                return Errno();
+            }
+            data += n;
+            size -= static_cast<size_t>(n);
+        }
+        return IoStatus::Ok();
+    }
+
+    IoStatus Flush(Handle handle) override {
+        return ::fsync(static_cast<int>(handle)) == 0 ? IoStatus::Ok() : Errno();
+    }
+
+    IoStatus Close(Handle handle) override {
+        return ::close(static_cast<int>(handle)) == 0 ? IoStatus::Ok() : Errno();
+    }
+
+    IoStatus MoveOver(const std::string& from, const std::string& to) override {
+        return std::rename(from.c_str(), to.c_str()) == 0 ? IoStatus::Ok() : Errno();
+    }
+
+    void Remove(const std::string& path) override { ::unlink(path.c_str()); }
+};
+
+}  // namespace
+
+FileSystem& SystemFileSystem() {
+    static PosixFileSystem fs;
+    return fs;
+}
+
+}  // namespace tome

@@ -1,0 +1,107 @@
+#include <windows.h>
+
+#include <cstdio>
+
+#include "file_system.h"
+
+namespace tome {
+namespace {
+
+IoStatus LastError() {
+    const DWORD code = GetLastError();
+    char text[512] = "";
+    const DWORD n = FormatMessageA(FORMAT_MESSAGE_FROM_SYSTEM | FORMAT_MESSAGE_IGNORE_INSERTS, nullptr, code,
+                                   0, text, sizeof text, nullptr);
+    std::string detail(text, n);
+    while (!detail.empty() && (detail.back() == '\r' || detail.back() == '\n' || detail.back() == ' '))
+        detail.pop_back();
+    if (detail.empty()) detail = "Windows error " + std::to_string(code);
+    return IoStatus::Fail(detail);
+}
+
+HANDLE AsHandle(FileSystem::Handle h) { return reinterpret_cast<HANDLE>(h); }
+
+class WinFileSystem final : public FileSystem {
+public:
+    bool Exists(const std::string& path) override {
+        return GetFileAttributesA(path.c_str()) != INVALID_FILE_ATTRIBUTES;
+    }
+
+    bool CreateFolder(const std::string& path) override { return CreateDirectoryA(path.c_str(), nullptr) != 0; }
+
+    IoStatus ReadAll(const std::string& path, bool createIfMissing, std::vector<uint8_t>& bytes) override {
+        HANDLE file = CreateFileA(path.c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr,
+                                  createIfMissing ? OPEN_ALWAYS : OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
+        if (file == INVALID_HANDLE_VALUE) return LastError();
+        bytes.clear();
+        LARGE_INTEGER size;
+        if (GetFileSizeEx(file, &size) && size.QuadPart > 0 && size.QuadPart < (LONGLONG(1) << 30)) {
+            bytes.reserve(static_cast<size_t>(size.QuadPart));
+        }
+        uint8_t buffer[1 << 16];
+        for (;;) {
+            DWORD got = 0;
+            if (!ReadFile(file, buffer, sizeof buffer, &got, nullptr)) {
+                IoStatus failed = LastError();
+                CloseHandle(file);
+                return failed;
+            }
+            if (got == 0) break;
+            bytes.insert(bytes.end(), buffer, buffer + got);
+        }
+        CloseHandle(file);
+        return IoStatus::Ok();
+    }
+
+    IoStatus CreateTemp(const std::string& besidePath, Handle& handle, std::string& tempPath) override {
+        for (unsigned attempt = 0; attempt < 100; ++attempt) {
+            char suffix[32];
+            std::snprintf(suffix, sizeof suffix, ".~%lx%u.tmp", GetCurrentProcessId(), attempt);
+            tempPath = besidePath + suffix;
+            HANDLE file = CreateFileA(tempPath.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_NEW,
+                                      FILE_ATTRIBUTE_NORMAL, nullptr);
+            if (file != INVALID_HANDLE_VALUE) {
+                handle = reinterpret_cast<Handle>(file);
+                return IoStatus::Ok();
+            }
+            if (GetLastError() != ERROR_FILE_EXISTS) return LastError();
+        }
+        return IoStatus::Fail("No temporary file could be made beside the book file.");
+    }
+
+    IoStatus Write(Handle handle, const uint8_t* data, size_t size) override {
+        while (size > 0) {
+            const DWORD chunk = size > (1u << 20) ? (1u << 20) : static_cast<DWORD>(size);
+            DWORD written = 0;
+            if (!WriteFile(AsHandle(handle), data, chunk, &written, nullptr)) return LastError();
+            if (written == 0) return IoStatus::Fail("The disk accepted no more data.");
+            data += written;
+            size -= written;
+        }
+        return IoStatus::Ok();
+    }
+
+    IoStatus Flush(Handle handle) override {
+        return FlushFileBuffers(AsHandle(handle)) ? IoStatus::Ok() : LastError();
+    }
+
+    IoStatus Close(Handle handle) override { return CloseHandle(AsHandle(handle)) ? IoStatus::Ok() : LastError(); }
+
+    IoStatus MoveOver(const std::string& from, const std::string& to) override {
+        // One step: the name never stands without a complete file behind it.
+        return MoveFileExA(from.c_str(), to.c_str(), MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH)
+                   ? IoStatus::Ok()
+                   : LastError();
+    }
+
+    void Remove(const std::string& path) override { DeleteFileA(path.c_str()); }
+};
+
+}  // namespace
+
+FileSystem& SystemFileSystem() {
+    static WinFileSystem fs;
+    return fs;
+}
+
+}  // namespace tome

@@ -1,0 +1,12 @@
+# Portable sources of the book collection and storage.
+set(TOMECASE_BOOKS_SOURCES
+    books/byte_io.cpp
+    books/book_file.cpp
+    books/book_store.cpp
+    books/collection.cpp
+    books/file_system.cpp
+    books/program_state.cpp
+    books/text_rules.cpp
+)
+set(TOMECASE_BOOKS_POSIX_SOURCES books/file_system_posix.cpp)
+set(TOMECASE_BOOKS_WIN_SOURCES books/file_system_win.cpp)

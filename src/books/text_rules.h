@@ -1,0 +1,22 @@
+// Small text rules shared by the core: lenient numbers and blank trimming.
+#pragma once
+
+#include <cstdint>
+#include <string>
+
+namespace tome {
+
+// The leading number of a text: leading blanks skipped, then an optional sign,
+// digits and one decimal point. Text that does not start with a number is 0.
+double LenientNumber(const std::string& text);
+
+// Nearest integer, halves to the even neighbour; saturates at the int64 range.
+int64_t RoundHalfEven(double value);
+
+// LenientNumber rounded half to even.
+int64_t LenientInteger(const std::string& text);
+
+// Removes blanks (character 32 only) from both ends.
+std::string TrimBlanks(const std::string& text);
+
+}  // namespace tome

@@ -152,13 +152,23 @@ bool ParseBookFile(const uint8_t* data, size_t size, BookCollection& out, std::s
         }
         books.records.reserve(static_cast<size_t>(c.books));
         for (int32_t i = 0; i < c.books; ++i) {
-            BookRecord r;
-            if (!in.ReadU8(r.flags) || !in.ReadU16(r.author) || !in.ReadU8(r.callNumber) ||
-                !in.ReadU16(r.orderDate) || !in.ReadU16(r.pubYear) || !in.ReadU8(r.publisher) ||
-                !in.ReadU8(r.library) || !in.ReadU8(r.reserved) || !in.ReadU8(r.category)) {
+            // Packed fields are read through locals: a reference to the
+            // 16-bit author at offset 1 would be misaligned.
+            uint8_t b[12];
+            if (!in.ReadBytes(b, sizeof b)) {
                 reason = CutShort("book records");
                 return false;
             }
+            BookRecord r;
+            r.flags = b[0];
+            r.author = static_cast<uint16_t>(b[1] | (b[2] << 8));
+            r.callNumber = b[3];
+            r.orderDate = static_cast<uint16_t>(b[4] | (b[5] << 8));
+            r.pubYear = static_cast<uint16_t>(b[6] | (b[7] << 8));
+            r.publisher = b[8];
+            r.library = b[9];
+            r.reserved = b[10];
+            r.category = b[11];
             books.records.append(r);
         }
         if (!ReadStrings(in, c.books, books.titles, "titles", reason) ||

@@ -1,0 +1,34 @@
+// Console output of Google Benchmark plus one summary line per pair of an
+// operation and its plain baseline, as a ratio that survives a noisy machine.
+#pragma once
+
+#include <map>
+#include <string>
+#include <vector>
+
+#include <benchmark/benchmark.h>
+
+namespace tome::bench {
+
+struct RatioPair {
+    std::string operation;  // benchmark function names, e.g. "BM_Load"
+    std::string baseline;
+    std::string label;      // e.g. "load = N x plain read"; the N before " x" is replaced
+};
+
+class RatioReporter : public benchmark::ConsoleReporter {
+public:
+    explicit RatioReporter(std::vector<RatioPair> pairs) : pairs_(std::move(pairs)) {}
+
+    void ReportRuns(const std::vector<Run>& runs) override;
+    void Finalize() override;
+
+    bool anyError() const { return anyError_; }
+
+private:
+    std::vector<RatioPair> pairs_;
+    std::map<std::string, double> secondsPerIteration_;
+    bool anyError_ = false;
+};
+
+}  // namespace tome::bench

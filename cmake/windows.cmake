@@ -7,10 +7,10 @@ target_include_directories(tomecase_core PUBLIC ${CMAKE_SOURCE_DIR}/src)
 target_compile_options(tomecase_core PRIVATE ${TOMECASE_WARNINGS})
 
 # Every program and test runs through wine-run, with the Wine prefix and the
-# X display kept in the build tree.
+# X display (always an Xvfb of its own) kept in the build tree.
 set(TOMECASE_WINE_RUN ${CMAKE_SOURCE_DIR}/scripts/wine-run)
 set(TOMECASE_WINE_STATE ${CMAKE_BINARY_DIR}/wine)
-set(CMAKE_CROSSCOMPILING_EMULATOR ${TOMECASE_WINE_RUN} ${TOMECASE_WINE_STATE})
+set(CMAKE_CROSSCOMPILING_EMULATOR ${TOMECASE_WINE_RUN} --xvfb ${TOMECASE_WINE_STATE})
 
 # The Win32 layer: each folder's sources.cmake may add to its list.
 set(TOMECASE_WIN_SOURCES
@@ -74,9 +74,9 @@ add_subdirectory(/usr/src/googletest ${CMAKE_BINARY_DIR}/googletest EXCLUDE_FROM
 # Tests that run under Wine list the fixture in FIXTURES_REQUIRED: the prefix
 # and display are made before them and stopped after the last one.
 set(TOMECASE_WINE_FIXTURE wine)
-add_test(NAME wine_start COMMAND ${TOMECASE_WINE_RUN} ${TOMECASE_WINE_STATE} --start)
+add_test(NAME wine_start COMMAND ${TOMECASE_WINE_RUN} --xvfb ${TOMECASE_WINE_STATE} --start)
 set_tests_properties(wine_start PROPERTIES FIXTURES_SETUP wine TIMEOUT 180 LABELS windows)
-add_test(NAME wine_stop COMMAND ${TOMECASE_WINE_RUN} ${TOMECASE_WINE_STATE} --stop)
+add_test(NAME wine_stop COMMAND ${TOMECASE_WINE_RUN} --xvfb ${TOMECASE_WINE_STATE} --stop)
 set_tests_properties(wine_stop PROPERTIES FIXTURES_CLEANUP wine TIMEOUT 60 LABELS windows)
 
 add_subdirectory(tests/win)

@@ -1,0 +1,5 @@
+# The column list: its portable model, and the Win32 list box and headings.
+set(TOMECASE_CONTROLS_SOURCES
+    controls/column_list_model.cpp
+)
+set(TOMECASE_CONTROLS_WIN_SOURCES)

@@ -88,6 +88,12 @@ public:
     IoStatus Close(Handle handle) override { return CloseHandle(AsHandle(handle)) ? IoStatus::Ok() : LastError(); }
 
     IoStatus MoveOver(const std::string& from, const std::string& to) override {
+        // Windows refuses to replace a read-only file; Wine does not, so ask first.
+        const DWORD target = GetFileAttributesA(to.c_str());
+        if (target != INVALID_FILE_ATTRIBUTES && (target & FILE_ATTRIBUTE_READONLY)) {
+            SetLastError(ERROR_ACCESS_DENIED);
+            return LastError();
+        }
         // One step: the name never stands without a complete file behind it.
         return MoveFileExA(from.c_str(), to.c_str(), MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH)
                    ? IoStatus::Ok()

@@ -1,7 +1,12 @@
 # Win32 sources of the application shell (paths relative to src/), linked
 # into tomecase_win so the Windows-side tests reach them too.
 set(TOMECASE_APP_WIN_SOURCES
+    app/menus_win.cpp
     app/special_folder_win.cpp
+)
+# Portable parts of the shell, compiled into the core.
+set(TOMECASE_APP_SOURCES
+    app/commands.cpp
 )
 # The program entry, built into Tomecase.exe only.
 set(TOMECASE_APP_ENTRY_SOURCES app/main_win.cpp)

@@ -3,7 +3,12 @@
 #include <cstdio>
 #include <ostream>
 
+#include <unistd.h>
+
 namespace tome::bench {
+
+RatioReporter::RatioReporter(std::vector<RatioPair> pairs)
+    : ConsoleReporter(isatty(STDOUT_FILENO) ? OO_ColorTabular : OO_Tabular), pairs_(std::move(pairs)) {}
 
 void RatioReporter::ReportRuns(const std::vector<Run>& runs) {
     ConsoleReporter::ReportRuns(runs);

@@ -18,7 +18,8 @@ struct RatioPair {
 
 class RatioReporter : public benchmark::ConsoleReporter {
 public:
-    explicit RatioReporter(std::vector<RatioPair> pairs) : pairs_(std::move(pairs)) {}
+    // Colours only on a terminal, as the library's own reporter does by default.
+    explicit RatioReporter(std::vector<RatioPair> pairs);
 
     void ReportRuns(const std::vector<Run>& runs) override;
     void Finalize() override;

@@ -10,3 +10,10 @@ set(TOMECASE_BOOKS_SOURCES
 )
 set(TOMECASE_BOOKS_POSIX_SOURCES books/file_system_posix.cpp)
 set(TOMECASE_BOOKS_WIN_SOURCES books/file_system_win.cpp)
+# Case folding, normalisation, sort order and the built-in lists.
+list(APPEND TOMECASE_BOOKS_SOURCES
+    books/text_case.cpp
+    books/normalise.cpp
+    books/sort_key.cpp
+    books/default_lists.cpp
+)

@@ -17,3 +17,8 @@ list(APPEND TOMECASE_BOOKS_SOURCES
     books/sort_key.cpp
     books/default_lists.cpp
 )
+# Filling the visible list, status texts and Find, over small screen interfaces.
+list(APPEND TOMECASE_BOOKS_SOURCES
+    books/list_filling.cpp
+    books/find.cpp
+)

@@ -1,0 +1,78 @@
+#include "find.h"
+
+#include <string_view>
+
+#include "text_case.h"
+
+namespace tome {
+
+namespace {
+
+// Set while the Find box's text is being set back after a miss: the search
+// that this runs must not set it back again.
+bool settingTextBack = false;
+
+class SettingTextBack {
+public:
+    SettingTextBack() { settingTextBack = true; }
+    ~SettingTextBack() { settingTextBack = false; }
+    SettingTextBack(const SettingTextBack&) = delete;
+    SettingTextBack& operator=(const SettingTextBack&) = delete;
+};
+
+// Whether text, lower-cased, contains needle (already lower-cased). Folds
+// byte by byte so that a keystroke over many rows allocates nothing.
+bool ContainsLowered(std::string_view text, std::string_view needle) {
+    if (needle.size() > text.size()) return false;
+    const CaseTable& lower = LowerAnsiTable();
+    const size_t last = text.size() - needle.size();
+    for (size_t start = 0; start <= last; ++start) {
+        size_t i = 0;
+        while (i < needle.size() && static_cast<char>(lower[static_cast<uint8_t>(text[start + i])]) == needle[i]) ++i;
+        if (i == needle.size()) return true;
+    }
+    return false;
+}
+
+template <class TextOf>
+bool SearchPass(const ListScreen& screen, const std::string& needle, TextOf textOf) {
+    const BookCollection& books = screen.books;
+    for (int32_t r = screen.files.lastFoundRow + 1; r <= screen.files.shownCount; ++r) {
+        const int32_t b = screen.list.ItemDataAt(r);
+        // A row naming no book of the collection (list not yet refilled) cannot match.
+        if (b < 1 || b > books.bookCount()) continue;
+        if (ContainsLowered(textOf(b), needle)) {
+            screen.list.SelectRow(r, 0);
+            UpdateStatusBar(screen);
+            screen.files.lastFoundRow = r;
+            return true;
+        }
+    }
+    return false;
+}
+
+}  // namespace
+
+void FindNext(const ListScreen& screen) {
+    const std::string text = screen.window.FindText();
+    if (text.empty()) screen.files.lastFoundRow = 0;
+    if (text == FindCueText) return;
+
+    screen.window.SetFindResult("");
+    const std::string needle = LowerAnsi(text);
+    if (needle.empty()) return;
+
+    const BookCollection& books = screen.books;
+    if (SearchPass(screen, needle, [&](int32_t b) -> const std::string& { return AuthorText(books, b); })) return;
+    if (SearchPass(screen, needle, [&](int32_t b) -> const std::string& { return books.titles[b]; })) return;
+
+    screen.files.lastFoundRow = 0;
+    screen.window.SetFindResult(NotFoundText);
+    if (!settingTextBack) {
+        SettingTextBack guard;
+        screen.window.SetFindText(text);
+    }
+    screen.window.SetFindCaret(static_cast<int32_t>(text.size()));
+}
+
+}  // namespace tome

@@ -1,0 +1,45 @@
+// Filling the visible list from the collection, and the status bar texts.
+#pragma once
+
+#include <cstdint>
+#include <string>
+
+#include "book_store.h"
+#include "collection.h"
+#include "visible_list.h"
+
+namespace tome {
+
+// Everything list filling and Find work on: the collection, its file state,
+// the visible tab (1 all books, 2 want to read, 3 have read, 4 custom list,
+// 0 before anything was loaded) and the screen behind small interfaces.
+struct ListScreen {
+    BookCollection& books;
+    FileState& files;
+    int32_t activeTab;
+    VisibleList& list;
+    MainWindowTexts& window;
+};
+
+// Sets Shown on exactly the books the tab shows (never a Deleted one) and
+// clears it on the rest; shownCount becomes their number.
+void MarkShownBooks(BookCollection& books, int32_t activeTab, FileState& files);
+
+// Author, title, call number, publication year, order date and library,
+// joined by TAB.
+std::string RowText(const BookCollection& books, int32_t bookNumber);
+
+// The three status bar parts.
+std::string FilenameStatus(const std::string& currentFile);
+std::string CategoryStatus(const BookCollection& books, int32_t bookNumber);
+std::string PositionStatus(int32_t row, int32_t shownCount);
+
+// Refills the visible list with the tab's books in sortIndex order, selects
+// the row of sortIndex position selectPosition (the first row when that book
+// is not shown or selectPosition is 0), scrolls topPosition to the top and
+// updates the status bar.
+void FillList(const ListScreen& screen, int32_t selectPosition, int32_t topPosition);
+
+void UpdateStatusBar(const ListScreen& screen);
+
+}  // namespace tome

@@ -21,14 +21,19 @@ public:
 };
 
 // Whether text, lower-cased, contains needle (already lower-cased). Folds
-// byte by byte so that a keystroke over many rows allocates nothing.
+// byte by byte so that a keystroke over many rows allocates nothing, and
+// looks for the two bytes that fold to the needle's first before folding more.
 bool ContainsLowered(std::string_view text, std::string_view needle) {
     if (needle.size() > text.size()) return false;
     const CaseTable& lower = LowerAnsiTable();
-    const size_t last = text.size() - needle.size();
-    for (size_t start = 0; start <= last; ++start) {
-        size_t i = 0;
-        while (i < needle.size() && static_cast<char>(lower[static_cast<uint8_t>(text[start + i])]) == needle[i]) ++i;
+    const char first = needle[0];
+    const char capital = UpperAnsiChar(first);
+    const char otherFirst = LowerAnsiChar(capital) == first ? capital : first;
+    const char* const end = text.data() + (text.size() - needle.size()) + 1;
+    for (const char* at = text.data(); at != end; ++at) {
+        if (*at != first && *at != otherFirst) continue;
+        size_t i = 1;
+        while (i < needle.size() && static_cast<char>(lower[static_cast<uint8_t>(at[i])]) == needle[i]) ++i;
         if (i == needle.size()) return true;
     }
     return false;

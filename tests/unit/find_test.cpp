@@ -104,6 +104,16 @@ TEST(FindNext, CaseInsensitiveIn1252) {
     EXPECT_EQ(s.list.CurrentRow(), 2);
 }
 
+TEST(FindNext, MatchesAfterAFalseStartAndAcrossPairedBytes) {
+    FindShelf s({{"Poe", "Smismith"}, {"\x9Fves", "Yes"}});
+    s.window.Type("SMITH");
+    EXPECT_EQ(s.list.CurrentRow(), 1);
+    // Y with diaeresis: lower-case 0xFF, capital 0x9F.
+    s.window.Type("\xFFv");
+    EXPECT_EQ(s.list.CurrentRow(), 2);
+    EXPECT_EQ(s.window.findResult, "");
+}
+
 TEST(FindNext, BlanksAreSearchedUnchanged) {
     FindShelf s({{"Poe", "War Games"}, {"Lee", "War  Games"}, {"Eco", "Peace"}});
     s.window.Type("  ");

@@ -7,6 +7,7 @@ set(TOMECASE_APP_WIN_SOURCES
 # Portable parts of the shell, compiled into the core.
 set(TOMECASE_APP_SOURCES
     app/commands.cpp
+    app/file_flows.cpp
 )
 # The program entry, built into Tomecase.exe only.
 set(TOMECASE_APP_ENTRY_SOURCES app/main_win.cpp)

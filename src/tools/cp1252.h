@@ -1,0 +1,16 @@
+// Windows-1252 text to and from UTF-8, exactly and for every byte: the five
+// bytes 1252 leaves undefined (81 8D 8F 90 9D) stand for the C1 controls of
+// the same number, so a book file's texts survive any round trip.
+#pragma once
+
+#include <string>
+
+namespace tome {
+
+std::string Utf8FromCp1252(const std::string& bytes);
+
+// Fails on malformed UTF-8 and on characters that Windows-1252 cannot hold;
+// problem then names the character and its position (1-based, in characters).
+bool Cp1252FromUtf8(const std::string& utf8, std::string& bytes, std::string& problem);
+
+}  // namespace tome

@@ -1,0 +1,115 @@
+// tomebook: the command-line companion of Tomecase. Shows a book file as
+// JSON, builds a book file from JSON, and checks a file as the program would.
+#include <cstdio>
+#include <string>
+#include <vector>
+
+#include "books/book_file.h"
+#include "books/book_store.h"
+#include "books/file_system.h"
+#include "tools/book_json.h"
+
+namespace {
+
+constexpr int Success = 0;
+constexpr int Failure = 1;
+constexpr int BadArguments = 2;
+
+const char Usage[] =
+    "Usage:\n"
+    "  tomebook dump FILE.lib             print the book file as JSON (UTF-8)\n"
+    "  tomebook build FILE.json FILE.lib  write the book file for a JSON document\n"
+    "  tomebook check FILE.lib            exit 0 for a good book file; otherwise show\n"
+    "                                     why Tomecase refuses it and exit 1\n"
+    "Exit codes: 0 done, 1 refused or failed, 2 bad arguments.\n";
+
+// The program's messages end lines with CR LF; a console wants plain newlines.
+std::string WithNewlines(const std::string& text) {
+    std::string out;
+    for (size_t i = 0; i < text.size(); ++i) {
+        if (text[i] == '\r' && i + 1 < text.size() && text[i + 1] == '\n') continue;
+        out += text[i];
+    }
+    return out;
+}
+
+void Print(std::FILE* stream, const std::string& text) { std::fwrite(text.data(), 1, text.size(), stream); }
+
+int Fail(const std::string& message) {
+    Print(stderr, "tomebook: " + message + "\n");
+    return Failure;
+}
+
+int Dump(const std::string& path) {
+    tome::FileSystem& fs = tome::SystemFileSystem();
+    std::vector<uint8_t> bytes;
+    const tome::IoStatus read = fs.ReadAll(path, /*createIfMissing=*/false, bytes);
+    if (!read.ok) return Fail("cannot read " + path + ": " + read.detail);
+    tome::BookCollection books;
+    std::string reason;
+    if (!tome::ParseBookFile(bytes.data(), bytes.size(), books, reason)) {
+        Print(stderr, WithNewlines(tome::RefusalMessage(path, reason)) + "\n");
+        return Failure;
+    }
+    Print(stdout, tome::CollectionToJson(books));
+    return std::fflush(stdout) == 0 ? Success : Fail("cannot write the JSON to standard output");
+}
+
+int Build(const std::string& jsonPath, const std::string& bookPath) {
+    tome::FileSystem& fs = tome::SystemFileSystem();
+    std::vector<uint8_t> bytes;
+    const tome::IoStatus read = fs.ReadAll(jsonPath, /*createIfMissing=*/false, bytes);
+    if (!read.ok) return Fail("cannot read " + jsonPath + ": " + read.detail);
+    tome::BookCollection books;
+    std::string reason;
+    if (!tome::CollectionFromJson(std::string(bytes.begin(), bytes.end()), books, reason)) {
+        return Fail(jsonPath + ": " + reason + "; " + bookPath + " was not written");
+    }
+    const std::vector<uint8_t> file = tome::SerializeBookFile(books);
+    // The document was checked field by field; the program's own reader has the last word.
+    tome::BookCollection reread;
+    if (!tome::ParseBookFile(file.data(), file.size(), reread, reason)) {
+        return Fail(jsonPath + " would make a book file that Tomecase refuses: " + reason);
+    }
+    const tome::IoStatus written = tome::ReplaceFileContent(fs, bookPath, file);
+    if (!written.ok) return Fail("cannot write " + bookPath + ": " + written.detail + "; it was left as it was");
+    return Success;
+}
+
+int Check(const std::string& path) {
+    tome::FileSystem& fs = tome::SystemFileSystem();
+    // The program creates a missing file; a check must not.
+    if (!fs.Exists(path)) {
+        std::vector<uint8_t> none;
+        const tome::IoStatus read = fs.ReadAll(path, /*createIfMissing=*/false, none);
+        if (!read.ok) {
+            Print(stdout, WithNewlines(tome::RefusalMessage(path, "It could not be read: " + read.detail)) + "\n");
+            return Failure;
+        }
+    }
+    tome::BookCollection books;
+    tome::FileState state;
+    const tome::Outcome loaded = tome::LoadBookFile(fs, path, books, state);
+    if (!loaded.ok) {
+        Print(stdout, WithNewlines(loaded.message) + "\n");
+        return Failure;
+    }
+    Print(stdout, path + ": a good book file with " + std::to_string(books.bookCount()) +
+                      (books.bookCount() == 1 ? " book\n" : " books\n"));
+    return Success;
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    const std::vector<std::string> args(argv + 1, argv + argc);
+    if (args.size() == 1 && (args[0] == "help" || args[0] == "--help" || args[0] == "-h")) {
+        Print(stdout, Usage);
+        return Success;
+    }
+    if (args.size() == 2 && args[0] == "dump") return Dump(args[1]);
+    if (args.size() == 3 && args[0] == "build") return Build(args[1], args[2]);
+    if (args.size() == 2 && args[0] == "check") return Check(args[1]);
+    Print(stderr, Usage);
+    return BadArguments;
+}

@@ -10,6 +10,7 @@ packages=(
     wine wine32:i386 fonts-wine                   # running it
     xvfb xauth xdotool imagemagick icoutils       # display, driving, screenshots, icons
     ghostscript poppler-utils fp-utils            # printed output, help file
+    python3                                       # regenerating and checking test data
 )
 
 missing=()

@@ -2,4 +2,6 @@
 set(TOMECASE_CONTROLS_SOURCES
     controls/column_list_model.cpp
 )
-set(TOMECASE_CONTROLS_WIN_SOURCES)
+set(TOMECASE_CONTROLS_WIN_SOURCES
+    controls/column_list_win.cpp
+)

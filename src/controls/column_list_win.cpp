@@ -1,0 +1,228 @@
+#include "controls/column_list_win.h"
+
+#include <algorithm>
+#include <vector>
+
+namespace tome {
+
+int32_t activeListId = 0;
+
+namespace {
+
+// Characters FitText measures at most.
+constexpr int MaxFitChars = 127;
+
+void Attach(HWND control, cColumnList* list) {
+    SetWindowLongPtrA(control, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(list));
+}
+
+// Pixel size of 1024 x 1024 dialog units of the parent.
+SIZE Mapped1024(HWND parent) {
+    RECT r = {0, 0, 1024, 1024};
+    if (!MapDialogRect(parent, &r)) {
+        // Not a dialog: its dialog units are the system's base units.
+        const LONG base = GetDialogBaseUnits();
+        r.right = MulDiv(1024, LOWORD(base), 4);
+        r.bottom = MulDiv(1024, HIWORD(base), 8);
+    }
+    return SIZE{r.right, r.bottom};
+}
+
+HWND CreateChild(HWND parent, DWORD exStyle, const char* className, const std::string& text, DWORD style, int id,
+                 RECT where) {
+    HWND control = CreateWindowExA(exStyle, className, text.c_str(), WS_CHILD | WS_VISIBLE | style, where.left,
+                                   where.top, where.right - where.left, where.bottom - where.top, parent,
+                                   reinterpret_cast<HMENU>(static_cast<UINT_PTR>(static_cast<uint16_t>(id))),
+                                   reinterpret_cast<HINSTANCE>(GetWindowLongPtrA(parent, GWLP_HINSTANCE)), nullptr);
+    // Controls on a page use the page's font (a dialog only gives it to the
+    // controls of its template).
+    if (control != nullptr) SendMessageA(control, WM_SETFONT, SendMessageA(parent, WM_GETFONT, 0, 0), FALSE);
+    return control;
+}
+
+// The window's device context with the window's font selected, for measuring.
+class MeasuringDc {
+public:
+    explicit MeasuringDc(HWND window) : window_(window), dc_(GetDC(window)) {
+        HGDIOBJ font = reinterpret_cast<HGDIOBJ>(SendMessageA(window, WM_GETFONT, 0, 0));
+        oldFont_ = font ? SelectObject(dc_, font) : nullptr;
+    }
+    ~MeasuringDc() {
+        if (oldFont_) SelectObject(dc_, oldFont_);
+        ReleaseDC(window_, dc_);
+    }
+    MeasuringDc(const MeasuringDc&) = delete;
+    MeasuringDc& operator=(const MeasuringDc&) = delete;
+
+    // How many leading characters (of at most 127) fit in maxWidth.
+    size_t Fit(const std::string& text, int32_t maxWidth) const {
+        const int measured = static_cast<int>(std::min<size_t>(text.size(), MaxFitChars));
+        int fit = 0;
+        SIZE extent;
+        if (!GetTextExtentExPointA(dc_, text.data(), measured, maxWidth, &fit, nullptr, &extent)) {
+            // Nothing could be measured: keep what would have been measured,
+            // the list box clips the rest.
+            fit = measured;
+        }
+        return static_cast<size_t>(std::clamp(fit, 0, measured));
+    }
+
+private:
+    HWND window_;
+    HDC dc_;
+    HGDIOBJ oldFont_ = nullptr;
+};
+
+}  // namespace
+
+HWND cColumnList::ListBox() const { return hParent_ ? GetDlgItem(hParent_, activeListId) : nullptr; }
+
+bool cColumnList::PixelBased(HWND parent) const {
+    RECT outer;
+    GetWindowRect(parent, &outer);
+    const int32_t pixels = outer.right - outer.left;
+    const int32_t ownUnits =
+        GetPropA(parent, DialogUnitsProperty) ? PixelsToDialogUnits(pixels, Mapped1024(parent).cx) : pixels;
+    return pixels == ownUnits;
+}
+
+void cColumnList::GetListOrigin(int32_t& x, int32_t& y) const {
+    x = originX_;
+    y = originY_;
+}
+
+void cColumnList::Create(HWND parent, int32_t listId, int32_t x, int32_t y, int32_t width, int32_t height,
+                         const int32_t* percentages, const std::string* headings, int32_t n) {
+    hParent_ = parent;
+    activeListId = listId;
+
+    const bool pixelBased = PixelBased(parent);
+    const SIZE mapped = Mapped1024(parent);
+    HDC dc = GetDC(parent);
+    SIZE zero = {0, 0};
+    GetTextExtentPoint32A(dc, "0", 1, &zero);
+    ReleaseDC(parent, dc);
+    int32_t rowHeight = HeadingHeight(zero.cy);
+    int32_t scrollBar = GetSystemMetrics(SM_CXVSCROLL);
+    if (!pixelBased) {
+        rowHeight = PixelsToDialogUnits(rowHeight, mapped.cy);
+        scrollBar = PixelsToDialogUnits(scrollBar, mapped.cx);
+    }
+
+    const std::vector<int32_t> percent(percentages, percentages + std::max(n, 0));
+    const std::vector<std::string> heading(headings, headings + std::max(n, 0));
+    model_.SetLayout(LayOutColumns(width, scrollBar, percent, heading));
+    const ColumnLayout& layout = model_.Layout();
+    originX_ = x;
+    originY_ = y + rowHeight;
+
+    // Rectangles in the parent's units, then in pixels for CreateWindowEx.
+    auto place = [&](int32_t left, int32_t top, int32_t w, int32_t h) {
+        RECT r = {left, top, left + w, top + h};
+        if (!pixelBased) MapDialogRect(parent, &r);
+        return r;
+    };
+
+    HWND list = CreateChild(parent, WS_EX_CLIENTEDGE, "LISTBOX", "",
+                            LBS_NOTIFY | WS_VSCROLL | WS_TABSTOP | LBS_DISABLENOSCROLL | LBS_USETABSTOPS, listId,
+                            place(x, y + rowHeight, width - 8, height - rowHeight - 10));
+    Attach(list, this);
+
+    std::vector<int32_t> stops = layout.tabStops;
+    if (pixelBased) stops = TabStopsInDialogUnits(stops, mapped.cx);
+    SendMessageA(list, LB_SETTABSTOPS, static_cast<WPARAM>(stops.size()), reinterpret_cast<LPARAM>(stops.data()));
+
+    for (int32_t i = 1; i <= layout.count(); ++i) {
+        const HeadingLabel& label = layout.headings[i];
+        HWND h = CreateChild(parent, WS_EX_STATICEDGE, "STATIC", label.text,
+                             SS_NOTIFY | (label.rightAligned ? SS_RIGHT : SS_LEFT), listId + i,
+                             place(x + label.offset, y, label.width, rowHeight));
+        Attach(h, this);
+    }
+}
+
+void cColumnList::AddRow(std::string& text, int32_t itemValue) {
+    // One device context for the whole row: filling 100,000 rows would
+    // otherwise fetch one per cell.
+    const MeasuringDc measure(ListBox());
+    text = model_.AddRow(text, itemValue,
+                         [&measure](const std::string& cell, int32_t maxWidth) { return measure.Fit(cell, maxWidth); });
+}
+
+void cColumnList::FitText(HWND window, std::string& text, int32_t maxWidth) const {
+    text.resize(MeasuringDc(window).Fit(text, maxWidth));
+}
+
+void cColumnList::SelectRow(int32_t position, int32_t top) {
+    HWND list = ListBox();
+    const bool quiet = position < 0;
+    const int32_t p = model_.SetCurrentRow(position);
+    if (list == nullptr) return;
+    if (quiet) SendMessageA(list, WM_SETREDRAW, FALSE, 0);
+    SendMessageA(list, LB_SETCURSEL, static_cast<WPARAM>(p - 1), 0);
+    // The list box would take -1 as "scroll to the top"; top 0 leaves the
+    // scrolling that selecting did.
+    if (top >= 1) SendMessageA(list, LB_SETTOPINDEX, static_cast<WPARAM>(top - 1), 0);
+    SendMessageA(list, WM_SETREDRAW, TRUE, 0);
+    if (quiet) InvalidateRect(list, nullptr, TRUE);
+}
+
+void cColumnList::Redisplay() {
+    HWND list = ListBox();
+    if (list == nullptr) return;
+    const int32_t rows = model_.ShownRowCount();
+    size_t bytes = 0;
+    for (int32_t p = 1; p <= rows; ++p) bytes += model_.DisplayText(p).size() + 1;
+
+    // Filling 100,000 rows one by one is slow when the list box grows its
+    // storage and repaints after every row.
+    SendMessageA(list, WM_SETREDRAW, FALSE, 0);
+    SendMessageA(list, LB_RESETCONTENT, 0, 0);
+    SendMessageA(list, LB_INITSTORAGE, static_cast<WPARAM>(rows), static_cast<LPARAM>(bytes));
+    for (int32_t p = 1; p <= rows; ++p) {
+        SendMessageA(list, LB_ADDSTRING, 0, reinterpret_cast<LPARAM>(model_.DisplayText(p).c_str()));
+    }
+    SendMessageA(list, WM_SETREDRAW, TRUE, 0);
+    InvalidateRect(list, nullptr, TRUE);
+
+    SetForegroundWindow(GetAncestor(list, GA_ROOT));
+    SetFocus(list);
+}
+
+void cColumnList::ShowSorted() {
+    Redisplay();
+    SelectRow(model_.StoredCurrentRow(), 0);
+}
+
+void cColumnList::SortByColumn(int32_t column) {
+    if (model_.SortByColumn(column)) ShowSorted();
+}
+
+void cColumnList::ClickHeading(int32_t column, HWND heading) {
+    const ColumnListModel::HeadingClick click = model_.ClickHeading(column);
+    if (click.sorted) ShowSorted();
+    SelectRow(click.position, 0);
+    SetFocus(heading);
+}
+
+LRESULT ColumnListNotify(HWND, UINT message, WPARAM wParam, LPARAM lParam) {
+    if (message != WM_COMMAND) return 0;
+    const int32_t id = LOWORD(wParam);
+    const int code = HIWORD(wParam);
+    if (code != STN_CLICKED && code != LBN_SELCHANGE) return 0;
+    HWND control = reinterpret_cast<HWND>(lParam);
+    if (control == nullptr) return 0;
+    auto* list = reinterpret_cast<cColumnList*>(GetWindowLongPtrA(control, GWLP_USERDATA));
+    if (list == nullptr) return 0;
+
+    if (id == list->ControlId() && code == LBN_SELCHANGE) {
+        const LRESULT selected = SendMessageA(control, LB_GETCURSEL, 0, 0);
+        const int32_t position = selected == LB_ERR ? 0 : static_cast<int32_t>(selected) + 1;
+        list->SelectRow(std::max(position, 1), 0);
+    } else if (id != list->ControlId() && code == STN_CLICKED) {
+        list->ClickHeading(id - list->ControlId(), control);
+    }
+    return 0;
+}
+
+}  // namespace tome

@@ -1,6 +1,7 @@
 # Win32 sources of the application shell (paths relative to src/), linked
 # into tomecase_win so the Windows-side tests reach them too.
 set(TOMECASE_APP_WIN_SOURCES
+    app/main_state_win.cpp
     app/menus_win.cpp
     app/special_folder_win.cpp
 )

@@ -6,3 +6,9 @@ set(TOMECASE_DIALOGS_WIN_SOURCES
     dialogs/book_dialog_state_win.cpp
     dialogs/dialog_engine_win.cpp
 )
+# Saving a book and maintaining the drop-down lists, portable and unit-tested.
+list(APPEND TOMECASE_DIALOGS_SOURCES
+    dialogs/list_entries.cpp
+    dialogs/book_save.cpp
+    dialogs/list_maintenance.cpp
+)

@@ -1,0 +1,129 @@
+#include "dialogs/book_save.h"
+
+#include <cassert>
+#include <vector>
+
+#include "app/user_prompts.h"
+#include "books/normalise.h"
+#include "books/sort_key.h"
+#include "books/text_rules.h"
+
+namespace tome {
+
+namespace {
+
+const char SaveErrorCaption[] = "Add Book Error";
+constexpr int64_t MaxPubYear = 2500;  // a load divides larger stored years by 16
+
+BookSaveResult Refused(std::string text, FormField field) {
+    BookSaveResult result;
+    result.refusal = {std::move(text), SaveErrorCaption, mb::IconHand};
+    result.field = field;
+    return result;
+}
+
+// A box's text and the list entry it stands for; number 0 with a text means
+// a new entry is still to be appended.
+struct ListChoice {
+    ListKind kind;
+    FormField field;
+    std::string text;
+    int32_t number = 0;
+};
+
+}  // namespace
+
+bool BookForm::operator==(const BookForm& o) const {
+    return author == o.author && title == o.title && callNumber == o.callNumber && orderDate == o.orderDate &&
+           publisher == o.publisher && pubYear == o.pubYear && library == o.library && category == o.category &&
+           comments == o.comments && haveRead == o.haveRead;
+}
+
+bool OrderDateFits(const std::string& text) {
+    if (text.empty()) return true;
+    // Fields split as ParseOrderDate splits them and read without its 16-bit
+    // wrapping, so that a day of 33 or a month of 65537 cannot pass for
+    // another date.
+    std::vector<std::string> fields(1);
+    for (char c : text) {
+        if (c == '-' || c == '/') fields.emplace_back();
+        else fields.back() += c;
+    }
+    if (fields.size() < 2) return false;
+    const int64_t month = LenientInteger(fields[0]);
+    const int64_t day = LenientInteger(fields[1]);
+    const std::string yearText = fields.size() > 2 ? fields[2] : std::string();
+    int64_t year = LenientInteger(yearText);
+    if (yearText.size() != 4) year += 2000;
+    return month >= 1 && month <= 12 && day >= 1 && day <= 31 && year >= 1980 && year <= 2107;
+}
+
+BookSaveResult SaveBook(BookCollection& books, FileState& files, const BookForm& form, int32_t oldBookNumber) {
+    assert(oldBookNumber >= 0 && oldBookNumber <= books.bookCount());
+    std::string name = TrimBlanks(form.author);
+    if (oldBookNumber == 0) name = NormaliseAuthorName(name);
+    if (name.empty()) return Refused("Must specify author", FormField::Author);
+
+    ListChoice choices[] = {
+        {ListKind::Authors, FormField::Author, name},
+        {ListKind::CallNumbers, FormField::CallNumber, TrimBlanks(form.callNumber)},
+        {ListKind::Publishers, FormField::Publisher, TrimBlanks(form.publisher)},
+        {ListKind::Libraries, FormField::Library, TrimBlanks(form.library)},
+        {ListKind::Categories, FormField::Category, TrimBlanks(form.category)},
+    };
+    for (ListChoice& choice : choices) {
+        if (choice.text.empty()) continue;
+        const TextList& list = books.list(choice.kind);
+        choice.number = FindEntry(list, choice.text);
+        if (choice.number == 0 && ListIsFull(list, choice.kind)) {
+            return Refused(ListFullText(choice.kind), choice.field);
+        }
+    }
+
+    const std::string orderText = TrimBlanks(form.orderDate);
+    if (!OrderDateFits(orderText)) return Refused("Order date must be m/d/y, from 1980 to 2107", FormField::OrderDate);
+
+    const std::string yearText = TrimBlanks(form.pubYear);
+    const int64_t year = yearText.empty() ? 0 : LenientInteger(yearText);
+    if (year < 0 || year > MaxPubYear) return Refused("Pub date must be a year from 0 to 2500", FormField::PubYear);
+
+    // Everything is checked: from here on the save changes the collection.
+    Book book;
+    for (ListChoice& choice : choices) {
+        if (!choice.text.empty() && choice.number == 0) {
+            choice.number = AddListEntry(books.list(choice.kind), choice.text);
+        }
+        SetListNumber(book.record, choice.kind, choice.number);
+    }
+    book.record.orderDate = ParseOrderDate(orderText);
+    book.record.pubYear = static_cast<uint16_t>(year);
+    book.record.flags = static_cast<uint8_t>((form.haveRead ? HaveRead : WantToRead) | Shown);
+    book.title = NormaliseTitle(form.title);
+    book.comments = form.comments;
+
+    BookSaveResult result;
+    result.saved = true;
+    result.position = InsertPosition(books, name, book.title);
+    result.bookNumber = oldBookNumber == 0 ? AddBookAt(books, book, result.position)
+                                           : EditBookAt(books, oldBookNumber, book, result.position);
+    files.fileChanged = 1;
+    return result;
+}
+
+BookForm FormOfBook(const BookCollection& books, int32_t bookNumber) {
+    const BookRecord& r = books.records[bookNumber];
+    BookForm form;
+    form.author = AuthorText(books, bookNumber);
+    form.title = books.titles[bookNumber];
+    form.comments = books.comments[bookNumber];
+    if (r.callNumber != 0) form.callNumber = ListText(books.callNumbers, r.callNumber);
+    if (r.orderDate != 0) form.orderDate = FormatOrderDate(r.orderDate);
+    if (r.pubYear != 0) form.pubYear = std::to_string(r.pubYear);
+    if (r.publisher != 0) form.publisher = ListText(books.publishers, r.publisher);
+    if (r.library != 0) form.library = ListText(books.libraries, r.library);
+    if (r.category != 0) form.category = ListText(books.categories, r.category);
+    form.haveRead = r.has(HaveRead);
+    return form;
+}
+
+}  // namespace tome

@@ -1,0 +1,64 @@
+#include "dialogs/list_entries.h"
+
+#include "books/text_case.h"
+
+namespace tome {
+
+namespace {
+
+const char* KindName(ListKind kind) {
+    switch (kind) {
+        case ListKind::Authors: return "Author";
+        case ListKind::CallNumbers: return "Call number";
+        case ListKind::Publishers: return "Publisher";
+        case ListKind::Libraries: return "Library";
+        case ListKind::Categories: return "Category";
+    }
+    return "";
+}
+
+}  // namespace
+
+bool EqualIgnoringCase(const std::string& a, const std::string& b) {
+    return a.size() == b.size() && StartsWithIgnoringCase(a, b);
+}
+
+bool StartsWithIgnoringCase(const std::string& text, const std::string& prefix) {
+    if (prefix.size() > text.size()) return false;
+    for (size_t i = 0; i < prefix.size(); ++i) {
+        if (LowerAnsiChar(text[i]) != LowerAnsiChar(prefix[i])) return false;
+    }
+    return true;
+}
+
+int32_t FindEntry(const TextList& list, const std::string& text) {
+    for (int32_t n = 1; n <= list.count(); ++n) {
+        if (EqualIgnoringCase(list[n], text)) return n;
+    }
+    return 0;
+}
+
+std::vector<int32_t> EntriesNamed(const TextList& list, const std::string& text) {
+    std::vector<int32_t> numbers;
+    for (int32_t n = 1; n <= list.count(); ++n) {
+        if (EqualIgnoringCase(list[n], text)) numbers.push_back(n);
+    }
+    return numbers;
+}
+
+int32_t FirstItemStartingWith(const std::vector<std::string>& items, const std::string& typed) {
+    // An emptied box stays empty rather than filling itself with the first item.
+    if (typed.empty()) return -1;
+    for (size_t i = 0; i < items.size(); ++i) {
+        if (StartsWithIgnoringCase(items[i], typed)) return static_cast<int32_t>(i);
+    }
+    return -1;
+}
+
+bool ListIsFull(const TextList& list, ListKind kind) { return list.count() >= ListCapacity(kind); }
+
+std::string ListFullText(ListKind kind) {
+    return std::string(KindName(kind)) + " list is full (" + std::to_string(ListCapacity(kind)) + " entries)";
+}
+
+}  // namespace tome

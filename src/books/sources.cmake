@@ -4,6 +4,7 @@ set(TOMECASE_BOOKS_SOURCES
     books/book_file.cpp
     books/book_store.cpp
     books/collection.cpp
+    books/cp1252.cpp
     books/file_system.cpp
     books/program_state.cpp
     books/text_rules.cpp

@@ -2,6 +2,8 @@
 
 #include <cstring>
 
+#include "books/cp1252.h"
+
 namespace tome {
 
 namespace {
@@ -18,7 +20,7 @@ public:
         bytes_.insert(bytes_.end(), raw, raw + sizeof(T));
     }
     void WriteString(const std::string& text) {
-        for (char c : text) Write<uint16_t>(Utf16From1252(static_cast<uint8_t>(c)));
+        for (char c : text) Write<uint16_t>(Utf16FromCp1252(static_cast<uint8_t>(c)));
         Write<uint16_t>(0);
     }
     void AlignToDword() {
@@ -82,13 +84,5 @@ std::vector<uint8_t> Build(const DialogSpec& spec, bool withControls) {
 
 std::vector<uint8_t> BuildDialogTemplate(const DialogSpec& spec) { return Build(spec, true); }
 std::vector<uint8_t> BuildFrameTemplate(const DialogSpec& spec) { return Build(spec, false); }
-
-uint16_t Utf16From1252(uint8_t byte) {
-    static const uint16_t high[32] = {
-        0x20AC, 0x0081, 0x201A, 0x0192, 0x201E, 0x2026, 0x2020, 0x2021, 0x02C6, 0x2030, 0x0160,
-        0x2039, 0x0152, 0x008D, 0x017D, 0x008F, 0x0090, 0x2018, 0x2019, 0x201C, 0x201D, 0x2022,
-        0x2013, 0x2014, 0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0x009D, 0x017E, 0x0178};
-    return byte >= 0x80 && byte < 0xA0 ? high[byte - 0x80] : byte;
-}
 
 }  // namespace tome

@@ -34,8 +34,4 @@ std::vector<uint8_t> BuildDialogTemplate(const DialogSpec& spec);
 // in pixels, whose controls are created in pixels once the frame exists.
 std::vector<uint8_t> BuildFrameTemplate(const DialogSpec& spec);
 
-// UTF-16 code unit of a Windows-1252 byte (the five unassigned bytes map to
-// the control characters of the same value).
-uint16_t Utf16From1252(uint8_t byte);
-
 }  // namespace tome

@@ -9,7 +9,7 @@
 
 #include <nlohmann/json.hpp>
 
-#include "cp1252.h"
+#include "books/cp1252.h"
 
 namespace tome {
 namespace {

@@ -1,4 +1,4 @@
-#include "tools/cp1252.h"
+#include "books/cp1252.h"
 
 #include <gtest/gtest.h>
 #include <iconv.h>

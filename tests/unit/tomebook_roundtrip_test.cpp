@@ -10,7 +10,7 @@
 
 #include "books/book_file.h"
 #include "tools/book_json.h"
-#include "tools/cp1252.h"
+#include "books/cp1252.h"
 
 namespace tome {
 namespace {

@@ -1,4 +1,4 @@
-#include "cp1252.h"
+#include "books/cp1252.h"
 
 #include <cstdint>
 #include <cstdio>
@@ -75,6 +75,8 @@ bool NextCodePoint(const std::string& s, size_t& pos, char32_t& cp) {
 }
 
 }  // namespace
+
+uint16_t Utf16FromCp1252(uint8_t byte) { return static_cast<uint16_t>(CodePointOf(byte)); }
 
 std::string Utf8FromCp1252(const std::string& bytes) {
     std::string out;

@@ -3,9 +3,13 @@
 // the same number, so a book file's texts survive any round trip.
 #pragma once
 
+#include <cstdint>
 #include <string>
 
 namespace tome {
+
+// The UTF-16 code unit of one byte (every 1252 character is in the BMP).
+uint16_t Utf16FromCp1252(uint8_t byte);
 
 std::string Utf8FromCp1252(const std::string& bytes);
 

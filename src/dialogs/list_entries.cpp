@@ -46,11 +46,12 @@ std::vector<int32_t> EntriesNamed(const TextList& list, const std::string& text)
     return numbers;
 }
 
-int32_t FirstItemStartingWith(const std::vector<std::string>& items, const std::string& typed) {
+int32_t FirstItemStartingWith(int32_t count, const std::function<std::string(int32_t)>& itemAt,
+                              const std::string& typed) {
     // An emptied box stays empty rather than filling itself with the first item.
     if (typed.empty()) return -1;
-    for (size_t i = 0; i < items.size(); ++i) {
-        if (StartsWithIgnoringCase(items[i], typed)) return static_cast<int32_t>(i);
+    for (int32_t i = 0; i < count; ++i) {
+        if (StartsWithIgnoringCase(itemAt(i), typed)) return i;
     }
     return -1;
 }

@@ -3,6 +3,7 @@
 #pragma once
 
 #include <cstdint>
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -27,9 +28,11 @@ int32_t FindEntry(const TextList& list, const std::string& text);
 // Every entry whose text equals text ignoring case, in list order.
 std::vector<int32_t> EntriesNamed(const TextList& list, const std::string& text);
 
-// Index of the first of items (a box's items in display order) that begins
-// with typed ignoring case; -1 when none does or typed is empty.
-int32_t FirstItemStartingWith(const std::vector<std::string>& items, const std::string& typed);
+// Index of the first of count items (a box's items in display order, read
+// through itemAt) that begins with typed ignoring case; -1 when none does or
+// typed is empty. Items after the first match are not read.
+int32_t FirstItemStartingWith(int32_t count, const std::function<std::string(int32_t)>& itemAt,
+                              const std::string& typed);
 
 // True when the list cannot take one more entry that a record could refer to.
 bool ListIsFull(const TextList& list, ListKind kind);

@@ -12,3 +12,7 @@ list(APPEND TOMECASE_DIALOGS_SOURCES
     dialogs/book_save.cpp
     dialogs/list_maintenance.cpp
 )
+list(APPEND TOMECASE_DIALOGS_WIN_SOURCES
+    dialogs/book_dialog_win.cpp
+    dialogs/list_maintenance_win.cpp
+)

@@ -51,11 +51,20 @@ TEST(ListEntries, MatchIgnoresCaseByTheWindowsAnsiRules) {
 
 TEST(ListEntries, CompletionTakesTheFirstItemInDisplayOrder) {
     const std::vector<std::string> items = {"Adams, Ann", "smith, jane", "Smith, John", "\xC9lan"};
-    EXPECT_EQ(FirstItemStartingWith(items, "Sm"), 1);
-    EXPECT_EQ(FirstItemStartingWith(items, "SMITH, JO"), 2);
-    EXPECT_EQ(FirstItemStartingWith(items, "\xE9L"), 3);
-    EXPECT_EQ(FirstItemStartingWith(items, "Smithers"), -1);
-    EXPECT_EQ(FirstItemStartingWith(items, ""), -1) << "an emptied box is not filled again";
+    int32_t read = 0;
+    auto first = [&](const std::string& typed) {
+        read = 0;
+        return FirstItemStartingWith(static_cast<int32_t>(items.size()), [&](int32_t i) {
+            ++read;
+            return items.at(static_cast<size_t>(i));
+        }, typed);
+    };
+    EXPECT_EQ(first("Sm"), 1);
+    EXPECT_EQ(read, 2) << "reading stops at the first match";
+    EXPECT_EQ(first("SMITH, JO"), 2);
+    EXPECT_EQ(first("\xE9L"), 3);
+    EXPECT_EQ(first("Smithers"), -1);
+    EXPECT_EQ(first(""), -1) << "an emptied box is not filled again";
 }
 
 TEST(ListMaintenance, CommandsNameTheirListsAndWords) {

@@ -8,7 +8,7 @@ set(TOMECASE_PRINT_SOURCES
     print/book_report.cpp
 )
 set(TOMECASE_PRINT_WIN_SOURCES
-    print/gdi_printer_win.cpp
     print/text_printer_win.cpp
+    print/printer_error_win.cpp
     print/reports_win.cpp
 )

@@ -243,10 +243,33 @@ public:
     const std::string& printerShown() const { return printerShown_; }
 
 private:
+    // A visible "Print" dialog of this process: other programs on the
+    // shared desktop may show one too.
+    static HWND OurPrintDialog() {
+        HWND found = nullptr;
+        EnumWindows(
+            [](HWND window, LPARAM result) -> BOOL CALLBACK {
+                char className[16] = {};
+                char caption[16] = {};
+                DWORD process = 0;
+                GetClassNameA(window, className, sizeof className);
+                GetWindowTextA(window, caption, sizeof caption);
+                GetWindowThreadProcessId(window, &process);
+                if (std::string(className) != "#32770" || std::string(caption) != "Print" ||
+                    process != GetCurrentProcessId() || !IsWindowVisible(window)) {
+                    return TRUE;
+                }
+                *reinterpret_cast<HWND*>(result) = window;
+                return FALSE;
+            },
+            reinterpret_cast<LPARAM>(&found));
+        return found;
+    }
+
     void Run(int button) {
         for (int waited = 0; waited < 30000 && !stop_; waited += 50) {
-            HWND dialog = FindWindowA("#32770", "Print");
-            if (dialog != nullptr && IsWindowVisible(dialog)) {
+            HWND dialog = OurPrintDialog();
+            if (dialog != nullptr) {
                 HWND toFile = GetDlgItem(dialog, chx1);
                 printToFileShown_ = toFile != nullptr && IsWindowVisible(toFile);
                 selectionEnabled_ = IsWindowEnabled(GetDlgItem(dialog, rad2)) != FALSE;

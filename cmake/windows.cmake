@@ -84,3 +84,10 @@ add_subdirectory(tests/e2e)
 if(EXISTS ${CMAKE_SOURCE_DIR}/src/tools/CMakeLists.txt)
   add_subdirectory(src/tools)
 endif()
+
+# The About box's tests need the icon and cursor in their own module.
+set(TOMECASE_TEST_RC ${CMAKE_SOURCE_DIR}/tests/win/about_box_test.rc)
+set_source_files_properties(${TOMECASE_TEST_RC} TARGET_DIRECTORY win_tests PROPERTIES OBJECT_DEPENDS
+  "${TOMECASE_RES_DIR}/tomecase.ico;${TOMECASE_RES_DIR}/hand.cur")
+target_sources(win_tests PRIVATE ${TOMECASE_TEST_RC})
+target_include_directories(win_tests PRIVATE ${TOMECASE_RES_DIR})

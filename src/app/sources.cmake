@@ -12,3 +12,7 @@ set(TOMECASE_APP_SOURCES
 )
 # The program entry, built into Tomecase.exe only.
 set(TOMECASE_APP_ENTRY_SOURCES app/main_win.cpp)
+# About box and help.
+list(APPEND TOMECASE_APP_WIN_SOURCES
+    app/about_box_win.cpp
+)

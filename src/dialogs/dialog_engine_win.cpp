@@ -70,10 +70,17 @@ HWND CreateSpecDialog(const DialogSpec& spec, HWND owner, bool inPixels) {
     HWND dialog = CreateDialogIndirectParamA(ProgramInstance(), reinterpret_cast<LPCDLGTEMPLATEA>(aligned.data()),
                                              owner, EngineProc, 0);
     if (dialog == nullptr) return nullptr;
+    RECT client = {0, 0, spec.width, spec.height};
     if (inPixels) {
         for (const ControlSpec& c : spec.controls) AddPixelControl(dialog, c);
-        ResizeClient(dialog, spec.width, spec.height, (spec.style & DS_CENTER) != 0);
+    } else {
+        MapDialogRect(dialog, &client);
     }
+    // Sized here in both cases: a template's size is never in pixels, and the
+    // dialog manager fits the frame to the template's style, which lacks the
+    // caption an overlapped window always gets (the client would come out
+    // short by the caption's height).
+    ResizeClient(dialog, client.right, client.bottom, (spec.style & DS_CENTER) != 0);
     return dialog;
 }
 

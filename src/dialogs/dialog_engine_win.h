@@ -12,7 +12,8 @@ namespace tome {
 // from the template, then every control is created at its pixel position with
 // the dialog's font and the client area is made exactly width x height
 // (centred on the work area when the style asks for it). In dialog units the
-// template carries the controls.
+// template carries the controls, and the client area is made exactly width x
+// height dialog units in the same way.
 HWND CreateSpecDialog(const DialogSpec& spec, HWND owner, bool inPixels);
 
 // Adds a control, measured in pixels, with its parent's font.

@@ -85,6 +85,27 @@ if(EXISTS ${CMAKE_SOURCE_DIR}/src/tools/CMakeLists.txt)
   add_subdirectory(src/tools)
 endif()
 
+# Help: Tomecase.chm compiled from help/ and put beside Tomecase.exe (the run
+# script starts the program in that folder, where the help is looked for).
+find_program(TOMECASE_CHMCMD chmcmd REQUIRED)
+find_package(Python3 REQUIRED COMPONENTS Interpreter)
+set(TOMECASE_HELP_SOURCE ${CMAKE_SOURCE_DIR}/help)
+file(GLOB TOMECASE_HELP_FILES CONFIGURE_DEPENDS ${TOMECASE_HELP_SOURCE}/Tomecase.hh?
+     ${TOMECASE_HELP_SOURCE}/*.htm ${TOMECASE_HELP_SOURCE}/*.css)
+set(TOMECASE_CHM ${CMAKE_BINARY_DIR}/Tomecase.chm)
+# chmcmd writes the .chm into its working directory; the project file alone
+# says what goes in (no scan that would pull in pages it forgot).
+add_custom_command(OUTPUT ${TOMECASE_CHM}
+  COMMAND ${TOMECASE_CHMCMD} --no-html-scan ${TOMECASE_HELP_SOURCE}/Tomecase.hhp
+  WORKING_DIRECTORY ${CMAKE_BINARY_DIR}
+  DEPENDS ${TOMECASE_HELP_FILES}
+  COMMENT "Help file Tomecase.chm")
+add_custom_target(tomecase_help DEPENDS ${TOMECASE_CHM})
+add_dependencies(Tomecase tomecase_help)
+add_test(NAME help_file COMMAND ${Python3_EXECUTABLE} ${TOMECASE_HELP_SOURCE}/check_help.py
+         ${TOMECASE_CHM} ${TOMECASE_HELP_SOURCE})
+set_tests_properties(help_file PROPERTIES LABELS windows TIMEOUT 60)
+
 # The About box's tests need the icon and cursor in their own module.
 set(TOMECASE_TEST_RC ${CMAKE_SOURCE_DIR}/tests/win/about_box_test.rc)
 set_source_files_properties(${TOMECASE_TEST_RC} TARGET_DIRECTORY win_tests PROPERTIES OBJECT_DEPENDS

@@ -15,4 +15,5 @@ set(TOMECASE_APP_ENTRY_SOURCES app/main_win.cpp)
 # About box and help.
 list(APPEND TOMECASE_APP_WIN_SOURCES
     app/about_box_win.cpp
+    app/help_win.cpp
 )

@@ -17,6 +17,11 @@ state=$build/wine-app
 cmake -S "$root" -B "$build" -DCMAKE_TOOLCHAIN_FILE="$root/cmake/toolchain-mingw-i686.cmake"
 cmake --build "$build" -j2 --target Tomecase
 exe=$build/Tomecase.exe
+# Tomecase looks for its help file, Tomecase.chm, in the working directory it
+# starts in; the build puts it beside Tomecase.exe, so it starts there (paths
+# made absolute first: a relative build root would not survive the cd).
+build=$(realpath "$build") exe=$(realpath "$exe") state=$(realpath -m "$state")
+cd "$build"
 
 if [ -n "${DISPLAY:-}" ]; then
     exec "$root/scripts/wine-run" "$state" "$exe"

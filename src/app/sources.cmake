@@ -10,6 +10,8 @@ set(TOMECASE_APP_SOURCES
     app/commands.cpp
     app/file_flows.cpp
 )
+# The custom list's rules are core logic; listed here with the shell that uses them.
+list(APPEND TOMECASE_APP_SOURCES books/custom_list.cpp)
 # The program entry, built into Tomecase.exe only.
 set(TOMECASE_APP_ENTRY_SOURCES app/main_win.cpp)
 # About box and help.

@@ -1,9 +1,18 @@
 # Win32 sources of the application shell (paths relative to src/), linked
 # into tomecase_win so the Windows-side tests reach them too.
 set(TOMECASE_APP_WIN_SOURCES
+    app/find_box_win.cpp
+    app/keyboard_hook_win.cpp
+    app/main_commands_win.cpp
     app/main_state_win.cpp
+    app/main_window_proc_win.cpp
+    app/main_window_win.cpp
     app/menus_win.cpp
+    app/prompts_win.cpp
+    app/screen_win.cpp
     app/special_folder_win.cpp
+    app/tab_page_proc_win.cpp
+    app/tab_pages_win.cpp
 )
 # Portable parts of the shell, compiled into the core.
 set(TOMECASE_APP_SOURCES

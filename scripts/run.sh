@@ -1,7 +1,9 @@
 #!/bin/bash
-# Installs what is needed, builds Tomecase.exe and runs it under Wine. With
-# no X display it runs on an Xvfb, saves a screenshot of its window, prints
-# the PNG's path and ends the program.
+# Installs what is needed, builds Tomecase.exe and runs it under Wine. The
+# first run gives it the sample books (tests/data/good/sample_books.lib) as
+# the book file saved last, so there is a list to see; later runs reopen
+# whatever was saved last. With no X display it runs on an Xvfb, saves a
+# screenshot of its main window, prints the PNG's path and ends the program.
 #
 # TOMECASE_BUILD_ROOT chooses the build folder (default: build/).
 set -euo pipefail
@@ -23,7 +25,20 @@ exe=$build/Tomecase.exe
 build=$(realpath "$build") exe=$(realpath "$exe") state=$(realpath -m "$state")
 cd "$build"
 
+# The settings file names the book file saved last; until there is one, the
+# sample books stand in for it.
+seed_sample_books() {
+    local data="$WINEPREFIX/drive_c/users/Public/Documents/Verdanth/Tomecase"
+    [ -e "$data/Tomecase.ini" ] && return 0
+    mkdir -p "$data"
+    cp "$root/tests/data/good/sample_books.lib" "$data/Sample books.lib"
+    printf 'C:\\users\\Public\\Documents\\Verdanth\\Tomecase\\Sample books.lib\r\n' >"$data/Tomecase.ini"
+    echo "run: first run, Tomecase opens the sample books ($data/Sample books.lib)"
+}
+
 if [ -n "${DISPLAY:-}" ]; then
+    eval "$("$root/scripts/wine-run" "$state" --env)"
+    seed_sample_books
     exec "$root/scripts/wine-run" "$state" "$exe"
 fi
 
@@ -31,6 +46,7 @@ fi
 stop() { "$root/scripts/wine-run" --xvfb "$state" --stop; }
 trap stop EXIT
 eval "$("$root/scripts/wine-run" --xvfb "$state" --env)"
+seed_sample_books
 "$root/scripts/wine-run" --xvfb "$state" "$exe" </dev/null &
 app=$!
 

@@ -34,6 +34,7 @@ windows_status=$?
 # The display and Wine server end with the last test; this covers a run
 # stopped half-way.
 "$root/scripts/wine-run" --xvfb "$windows/wine" --stop
+"$root/scripts/wine-run" --xvfb "$windows/e2e-wine" --stop
 
 if [ $native_status -ne 0 ] || [ $windows_status -ne 0 ]; then
     echo "test: FAILED (native ctest $native_status, Windows ctest $windows_status)"

@@ -128,7 +128,15 @@ void MouseTo(POINT p) {
     input.mi.dy = MulDiv(p.y, 65535, GetSystemMetrics(SM_CYSCREEN) - 1);
     input.mi.dwFlags = MOUSEEVENTF_MOVE | MOUSEEVENTF_ABSOLUTE;
     SendInput(1, &input, sizeof input);
-    PumpFor(100);
+    // On a busy machine the move can take a while to arrive; a click sent
+    // before it would land where the mouse was.
+    const DWORD end = GetTickCount() + 3000;
+    POINT now = {};
+    do {
+        PumpFor(20);
+        GetCursorPos(&now);
+    } while ((now.x != p.x || now.y != p.y) && GetTickCount() < end);
+    PumpFor(80);
 }
 
 void Click(POINT p) {
@@ -138,6 +146,7 @@ void Click(POINT p) {
     input[0].mi.dwFlags = MOUSEEVENTF_LEFTDOWN;
     input[1].mi.dwFlags = MOUSEEVENTF_LEFTUP;
     SendInput(2, input, sizeof(INPUT));
+    PumpFor(100);
 }
 
 // A key press as the user makes it: queued for the focused window, so the

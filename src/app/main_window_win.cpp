@@ -13,7 +13,7 @@
 #include "app/menus_win.h"
 #include "app/prompts_win.h"
 #include "app/screen_win.h"
-#include "app/special_folder_win.h"
+#include "app/shell_folder_win.h"
 #include "app/tab_pages_win.h"
 #include "books/program_state.h"
 #include "dialogs/book_dialog_win.h"

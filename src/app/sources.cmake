@@ -10,7 +10,7 @@ set(TOMECASE_APP_WIN_SOURCES
     app/menus_win.cpp
     app/prompts_win.cpp
     app/screen_win.cpp
-    app/special_folder_win.cpp
+    app/shell_folder_win.cpp
     app/tab_page_proc_win.cpp
     app/tab_pages_win.cpp
 )

@@ -5,7 +5,7 @@
 
 #include <gtest/gtest.h>
 
-#include "app/special_folder_win.h"
+#include "app/shell_folder_win.h"
 #include "books/book_store.h"
 #include "win_test_support.h"
 

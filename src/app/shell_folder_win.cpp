@@ -1,4 +1,4 @@
-#include "special_folder_win.h"
+#include "shell_folder_win.h"
 
 #include <windows.h>
 #include <shlobj.h>

@@ -3,6 +3,7 @@
 #include <commctrl.h>
 
 #include "app/main_state_win.h"
+#include "app/tab_pages_win.h"
 #include "books/program_state.h"
 #include "dialogs/book_save.h"
 #include "dialogs/dialog_engine_win.h"
@@ -201,24 +202,6 @@ void OnCommand(HWND dialog, int id, int notification) {
     }
 }
 
-// The page shown for tab index of the tab control (its item's lParam).
-HWND PageOfTab(HWND tabs, int index) {
-    TCITEMA item = {};
-    item.mask = TCIF_PARAM;
-    if (!SendMessageA(tabs, TCM_GETITEMA, static_cast<WPARAM>(index), reinterpret_cast<LPARAM>(&item))) return nullptr;
-    return reinterpret_cast<HWND>(item.lParam);
-}
-
-// Selecting a tab from code sends no notifications, so the pages are
-// swapped here as the tab control's handler would.
-void ShowFirstTab(HWND tabs) {
-    const auto old = static_cast<int>(SendMessageA(tabs, TCM_GETCURSEL, 0, 0));
-    if (old == 0) return;
-    SendMessageA(tabs, TCM_SETCURSEL, 0, 0);
-    if (HWND oldPage = PageOfTab(tabs, old)) ShowWindow(oldPage, SW_HIDE);
-    if (HWND first = PageOfTab(tabs, 0)) ShowWindow(first, SW_SHOW);
-}
-
 }  // namespace
 
 std::string TextOf(HWND window) {
@@ -255,7 +238,7 @@ void ShowBookDialog(int32_t position) {
 }
 
 void ShowSavedBookInAllBooks(int32_t position) {
-    if (HWND tabs = GetDlgItem(hMainWindow, TabControlId)) ShowFirstTab(tabs);
+    if (GetDlgItem(hMainWindow, TabControlId) != nullptr) ShowTabInControl(1);
     activeTab = 1;
     // The tab shown is the tab acted on: a click on the tab shown before the
     // save must switch back to it.

@@ -11,7 +11,17 @@ int32_t keyEventCount = 0;
 
 namespace {
 
+// While a menu is open (the context menu over the list, or one of the menu
+// bar's), Enter chooses its item and is none of the hook's business: acting
+// on it would view the selected book before the chosen command runs.
+bool MenuIsOpen() {
+    GUITHREADINFO info = {};
+    info.cbSize = sizeof info;
+    return GetGUIThreadInfo(GetCurrentThreadId(), &info) && (info.flags & (GUI_INMENUMODE | GUI_POPUPMENUMODE)) != 0;
+}
+
 void OnEnter() {
+    if (MenuIsOpen()) return;
     if (findActive) {
         SetFocus(GetDlgItem(hActivePage, activeListId));
     } else if (GetDlgCtrlID(GetFocus()) == activeListId) {

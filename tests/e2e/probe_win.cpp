@@ -1,7 +1,8 @@
 // Reads what the running Tomecase window shows, from outside, for the
 // end-to-end sessions: tabs, the visible list's rows and selection, the
 // status bar, the Find box, the focus, and where controls are on the screen
-// (so that the session can click them). The system carries the list and
+// (so that the session can click them), and the controls of a dialog that
+// Tomecase shows over it. The system carries the list and
 // combo box messages' buffers between processes; the tab control's and the
 // status bar's get a buffer in Tomecase's own memory.
 //
@@ -85,6 +86,68 @@ std::string ItemText(HWND box, UINT message, int index) {
     char text[1024] = "";
     WideCharToMultiByte(1252, 0, wide, -1, text, sizeof text, nullptr, nullptr);
     return text;
+}
+
+struct DialogSearch {
+    DWORD process;
+    HWND main;
+    HWND found;
+};
+
+BOOL CALLBACK MatchDialog(HWND window, LPARAM param) {
+    auto* search = reinterpret_cast<DialogSearch*>(param);
+    DWORD process = 0;
+    GetWindowThreadProcessId(window, &process);
+    char name[64] = "";
+    GetClassNameA(window, name, sizeof name);
+    if (process != search->process || window == search->main || !IsWindowVisible(window) ||
+        std::string(name) != "#32770") {
+        return TRUE;
+    }
+    search->found = window;
+    return FALSE;
+}
+
+// A line of its own even for a text with line breaks and tabs.
+std::string OneLine(const std::string& text) {
+    std::string line;
+    for (char c : text) {
+        if (c == '\r') line += "\\r";
+        else if (c == '\n') line += "\\n";
+        else if (c == '\t') line += "\\t";
+        else line += c;
+    }
+    return line;
+}
+
+// Only the dialog's own controls, not the edit boxes inside its combo boxes.
+BOOL CALLBACK PrintControl(HWND control, LPARAM dialog) {
+    if (GetParent(control) != reinterpret_cast<HWND>(dialog)) return TRUE;
+    char name[64] = "";
+    GetClassNameA(control, name, sizeof name);
+    const int id = GetDlgCtrlID(control);
+    const bool option = std::string(name) == "Button";
+    Line("dctl", std::to_string(id) + "\t" + name + "\t" + (IsWindowEnabled(control) ? "1" : "0") + "\t" +
+                     (option && SendMessageA(control, BM_GETCHECK, 0, 0) == BST_CHECKED ? "on" : "off") + "\t" +
+                     ScreenCentre(control) + "\t" + OneLine(TextOf(control)));
+    if (std::string(name) == "ComboBox") {
+        const int count = static_cast<int>(SendMessageA(control, CB_GETCOUNT, 0, 0));
+        for (int n = 0; n < count; ++n) {
+            Line("ditem", std::to_string(id) + "\t" + std::to_string(n) + "\t" + ItemText(control, CB_GETLBTEXT, n));
+        }
+    }
+    return TRUE;
+}
+
+// A dialog of Tomecase's over the main window: the book dialog, list
+// maintenance, a message box or the print dialog.
+void PrintDialog(HWND main) {
+    DialogSearch search = {0, main, nullptr};
+    GetWindowThreadProcessId(main, &search.process);
+    EnumWindows(MatchDialog, reinterpret_cast<LPARAM>(&search));
+    if (search.found == nullptr) return;
+    Line("dialog", TextOf(search.found));
+    EnumChildWindows(search.found, PrintControl, reinterpret_cast<LPARAM>(search.found));
 }
 
 }  // namespace
@@ -190,5 +253,6 @@ int main() {
             Line("selectedcentre", Centre(r));
         }
     }
+    PrintDialog(main);
     return std::fflush(stdout) == 0 ? 0 : 1;
 }

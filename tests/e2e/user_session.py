@@ -12,151 +12,11 @@ go to --out and their paths are printed.
 import argparse
 import json
 import os
-import shlex
-import shutil
-import subprocess
 import sys
-import time
 
-HERE = os.path.dirname(os.path.abspath(__file__))
-WINE_RUN = os.path.join(HERE, "..", "..", "scripts", "wine-run")
+from e2e_session import Failure, Session, cells, check, fold, same_titles
+
 BOOK_NAME = "e2e sample books.lib"
-
-
-class Failure(Exception):
-    pass
-
-
-def check(condition, what):
-    if not condition:
-        raise Failure(what)
-    print("ok:", what)
-
-
-class Session:
-    def __init__(self, args):
-        self.args = args
-        self.app = None
-        out = subprocess.run([WINE_RUN, "--xvfb", args.state, "--env"], check=True, capture_output=True,
-                             text=True).stdout
-        self.env = dict(os.environ)
-        for word in shlex.split(out.replace("export ", "", 1)):
-            key, _, value = word.partition("=")
-            self.env[key] = value
-        self.data = os.path.join(self.env["WINEPREFIX"], "drive_c", "users", "Public", "Documents", "Verdanth",
-                                 "Tomecase")
-        self.book_windows = "C:\\users\\Public\\Documents\\Verdanth\\Tomecase\\" + BOOK_NAME
-        os.makedirs(args.out, exist_ok=True)
-        self.shots = 0
-
-    # --- the program and the display ---
-    def start(self):
-        self.app = subprocess.Popen([WINE_RUN, "--xvfb", self.args.state, self.args.exe], env=self.env,
-                                    stdin=subprocess.DEVNULL)
-        for _ in range(300):
-            ids = self.xdotool("search", "--onlyvisible", "--name", "^Tomecase$", check=False).split()
-            if ids:
-                self.window = ids[0]
-                time.sleep(0.5)
-                # A click on the caption gives the window the keyboard.
-                self.xdotool("mousemove", "--window", self.window, "150", "8", "click", "1")
-                time.sleep(0.3)
-                return
-            if self.app.poll() is not None:
-                raise Failure("Tomecase ended before its window showed")
-            time.sleep(0.1)
-        raise Failure("the Tomecase window did not appear")
-
-    def wait_end(self):
-        try:
-            return self.app.wait(timeout=15)
-        except subprocess.TimeoutExpired:
-            raise Failure("Tomecase did not end")
-
-    def xdotool(self, *words, check=True):
-        run = subprocess.run(["xdotool", *words], env=self.env, capture_output=True, text=True)
-        if check and run.returncode != 0:
-            raise Failure("xdotool " + " ".join(words) + ": " + run.stderr.strip())
-        return run.stdout
-
-    def keys(self, *names):
-        for name in names:
-            self.xdotool("key", name)
-            time.sleep(0.15)
-        time.sleep(0.4)
-
-    def type_text(self, text):
-        self.xdotool("type", "--delay", "80", text)
-        time.sleep(0.5)
-
-    def click(self, screen_xy, button="1"):
-        left, top = self.state["window"][0][:2]
-        x, y = int(screen_xy[0]) - int(left), int(screen_xy[1]) - int(top)
-        self.xdotool("mousemove", "--window", self.window, str(x), str(y), "click", button)
-        time.sleep(0.6)
-
-    def screenshot(self, name):
-        time.sleep(0.8)
-        self.shots += 1
-        path = os.path.join(self.args.out, "%02d-%s.png" % (self.shots, name))
-        subprocess.run(["import", "-window", "root", path], env=self.env, check=True)
-        print("screenshot:", path)
-
-    def wait_box(self, caption):
-        for _ in range(100):
-            if self.xdotool("search", "--onlyvisible", "--name", "^%s$" % caption, check=False).split():
-                return
-            time.sleep(0.1)
-        raise Failure('no "%s" message box' % caption)
-
-    # --- what the window shows ---
-    def probe(self):
-        run = subprocess.run([WINE_RUN, "--xvfb", self.args.state, self.args.probe], env=self.env,
-                             capture_output=True)
-        if run.returncode != 0:
-            raise Failure("probe failed: " + run.stderr.decode("cp1252", "replace"))
-        state = {}
-        for line in run.stdout.decode("cp1252").splitlines():
-            key, _, rest = line.rstrip("\r").partition("\t")
-            state.setdefault(key, []).append(rest.split("\t") if key != "row" else rest.split("\t", 1))
-        self.state = state
-        return state
-
-    def one(self, key):
-        return self.state[key][0][0]
-
-    def status(self, part):
-        for fields in self.state["status"]:
-            if fields[0] == str(part):
-                return fields[1] if len(fields) > 1 else ""
-        return None
-
-    def centre(self, key, name):
-        for fields in self.state[key]:
-            if fields[0] == str(name):
-                return fields[1], fields[2]
-        raise Failure("probe gave no %s %s" % (key, name))
-
-    def rows(self):
-        return [fields[1] for fields in self.state.get("row", [])]
-
-    def titles(self):
-        return [cells(row)[1] for row in self.rows()]
-
-
-def cells(row):
-    parts = row.split("\t")
-    return parts + [""] * (6 - len(parts))
-
-
-def fold(text):
-    """The column list's text order: bytes, with a to z taken as A to Z."""
-    return bytes(b - 32 if 97 <= b <= 122 else b for b in text.encode("cp1252"))
-
-
-def same_titles(shown, expected):
-    """Cells are cut to their column's width: each shown title begins its book's."""
-    return len(shown) == len(expected) and all(s and e.startswith(s) for s, e in zip(shown, expected))
 
 
 def main():
@@ -171,12 +31,8 @@ def main():
     author = lambda b: sample["authors"][b["author"] - 1]
     title_list = lambda wanted: [b["title"] for b in order if wanted(b)]
 
-    s = Session(args)
-    os.makedirs(s.data, exist_ok=True)
-    book_path = os.path.join(s.data, BOOK_NAME)
-    shutil.copyfile(args.books, book_path)
-    with open(os.path.join(s.data, "Tomecase.ini"), "wb") as f:
-        f.write(s.book_windows.encode("cp1252") + b"\r\n")
+    s = Session(args, BOOK_NAME)
+    s.set_up_book(args.books)
 
     try:
         s.start()
@@ -268,16 +124,14 @@ def main():
         s.keys("Return")
         s.probe()
         check(len(s.rows()) == 59, "after saving the list still holds 59 books")
-        dump = subprocess.run([WINE_RUN, "--xvfb", args.state, args.tomebook, "dump", s.book_windows], env=s.env,
-                              capture_output=True, check=True).stdout
-        saved = json.loads(dump.decode("utf-8"))
+        saved = s.dump()
         check(len(saved["books"]) == 59, "the saved file holds 59 books")
         check(dickens not in [b["title"] for b in saved["books"]], "the deleted book is not in the file")
 
         # Quit with the button; nothing is left unsaved, so no question.
         s.click(s.centre("control", 1005))
         check(s.wait_end() == 0, "the Quit button ended Tomecase with 0")
-        with open(os.path.join(s.data, "Tomecase.ini"), "rb") as f:
+        with open(s.settings_path(), "rb") as f:
             check(f.read() == s.book_windows.encode("cp1252") + b"\r\n", "the settings name the saved file")
 
         # Start again: the saved file comes back.

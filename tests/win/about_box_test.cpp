@@ -380,7 +380,7 @@ TEST_F(AboutBox, MovingTheMouseShowsTheHandOverTheLinksOnly) {
             // A busy machine can be slow to deliver the move's WM_SETCURSOR:
             // give the right cursor a moment to appear before taking what shows.
             const HCURSOR expected = id == 9904 || id == 9905 ? HandCursor() : ArrowCursor();
-            for (const DWORD end = GetTickCount() + 1500; GetCursor() != expected && GetTickCount() < end;) {
+            for (const DWORD end = GetTickCount() + 5000; GetCursor() != expected && GetTickCount() < end;) {
                 PumpFor(20);
             }
             seen.emplace_back(id, GetCursor());

@@ -73,6 +73,37 @@ TEST_F(MainWindowHook, EnterOnTheListViewsTheSelectedBook) {
     });
 }
 
+// Closes the context menu and presses Enter through the hook while it is
+// still open.
+void CALLBACK EnterInTheOpenMenu(HWND, UINT, UINT_PTR timer, DWORD) {
+    if (OwnWindow("#32768", nullptr) == nullptr) return;
+    KillTimer(nullptr, timer);
+    // The menu ends when this returns; it is still open for the hook.
+    EndMenu();
+    tome::KeyboardHookProc(HC_ACTION, VK_RETURN, 0);
+}
+
+TEST_F(MainWindowHook, EnterThatChoosesAMenuItemViewsNothing) {
+    Run([] {
+        tome::activeList->SelectRow(2, 0);
+        SetFocus(ListBox(1));
+        DialogCloser closer("View Book Data");
+        const UINT_PTR timer = SetTimer(nullptr, 0, 30, EnterInTheOpenMenu);
+        POINT at = {40, 5};
+        ClientToScreen(ListBox(1), &at);
+        SendMessageA(tome::hMainWindow, WM_CONTEXTMENU, reinterpret_cast<WPARAM>(Page(1)), MAKELPARAM(at.x, at.y));
+        KillTimer(nullptr, timer);
+        EXPECT_EQ(tome::keyEventCount, 1) << "the press was counted";
+        EXPECT_FALSE(DialogCloser::Seen());
+        EXPECT_EQ(GetFocus(), ListBox(1));
+
+        // With the menu closed, Enter on the list views the book again.
+        tome::keyEventCount = 0;
+        Enter();
+        EXPECT_TRUE(DialogCloser::Seen());
+    });
+}
+
 TEST_F(MainWindowHook, OtherKeysDoNothingButCount) {
     Run([] {
         HWND find = Control(tome::FindBoxId);

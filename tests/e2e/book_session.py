@@ -12,7 +12,7 @@ import argparse
 import json
 import sys
 
-from e2e_session import Failure, Session, cells, check
+from e2e_session import Session, SessionRun, cells, check
 
 BOOK_NAME = "e2e book dialog.lib"
 # Controls of the book dialog and of list maintenance.
@@ -69,7 +69,7 @@ def main():
 
     s = Session(args, BOOK_NAME)
     s.set_up_book(args.books)
-    try:
+    with SessionRun(s) as run:
         s.start()
         s.probe()
         check(s.one("rows") == "60", "the sample books are open")
@@ -178,17 +178,7 @@ def main():
 
         s.keys("alt+F4")
         check(s.wait_end() == 0, "Tomecase ends without a question after the save")
-    except (Failure, Exception) as failure:
-        try:
-            s.screenshot("failure")
-        except Exception:
-            pass
-        if s.app is not None and s.app.poll() is None:
-            s.app.kill()
-        print("FAIL:", failure, file=sys.stderr)
-        return 1
-    print("session passed")
-    return 0
+    return run.status
 
 
 if __name__ == "__main__":

@@ -8,6 +8,7 @@ import os
 import shlex
 import shutil
 import subprocess
+import sys
 import time
 
 HERE = os.path.dirname(os.path.abspath(__file__))
@@ -22,6 +23,33 @@ def check(condition, what):
     if not condition:
         raise Failure(what)
     print("ok:", what)
+
+
+class SessionRun:
+    """with SessionRun(session) as run: the session's steps. A step that
+    fails ends the run with a screenshot, ends Tomecase and says why;
+    run.status is then 1, 0 when every step passed."""
+
+    def __init__(self, session):
+        self.session = session
+        self.status = 1
+
+    def __enter__(self):
+        return self
+
+    def __exit__(self, kind, failure, trace):
+        if failure is None:
+            print("session passed")
+            self.status = 0
+            return False
+        try:
+            self.session.screenshot("failure")
+        except Exception:
+            pass
+        if self.session.app is not None and self.session.app.poll() is None:
+            self.session.app.kill()
+        print("FAIL:", failure, file=sys.stderr)
+        return isinstance(failure, Exception)
 
 
 class Session:

@@ -18,7 +18,7 @@ import subprocess
 import sys
 import time
 
-from e2e_session import HERE, Failure, Session, check
+from e2e_session import HERE, Failure, Session, SessionRun, check
 
 BOOK_NAME = "e2e printing.lib"
 TEST_PRINTER = os.path.join(HERE, "..", "print", "test-printer.sh")
@@ -143,7 +143,7 @@ def main():
 
     s = PrintSession(args)
     s.set_up_book(args.books)
-    try:
+    with SessionRun(s) as run:
         s.install_printer()
         s.start()
         s.probe()
@@ -208,17 +208,7 @@ def main():
 
         s.keys("alt+F4")
         check(s.wait_end() == 0, "Tomecase ends with 0; printing changed nothing that needs saving")
-    except (Failure, Exception) as failure:
-        try:
-            s.screenshot("failure")
-        except Exception:
-            pass
-        if s.app is not None and s.app.poll() is None:
-            s.app.kill()
-        print("FAIL:", failure, file=sys.stderr)
-        return 1
-    print("session passed")
-    return 0
+    return run.status
 
 
 if __name__ == "__main__":

@@ -14,7 +14,7 @@ import json
 import os
 import sys
 
-from e2e_session import Failure, Session, cells, check, fold, same_titles
+from e2e_session import Session, SessionRun, cells, check, fold, same_titles
 
 BOOK_NAME = "e2e sample books.lib"
 
@@ -34,7 +34,7 @@ def main():
     s = Session(args, BOOK_NAME)
     s.set_up_book(args.books)
 
-    try:
+    with SessionRun(s) as run:
         s.start()
         s.probe()
         check(s.status(1) == "Filename:" + BOOK_NAME, "start-up opened the book file named by the settings")
@@ -142,17 +142,7 @@ def main():
         s.screenshot("reopened")
         s.keys("alt+F4")
         check(s.wait_end() == 0, "Alt+F4 ended Tomecase with 0")
-    except (Failure, Exception) as failure:
-        try:
-            s.screenshot("failure")
-        except Exception:
-            pass
-        if s.app is not None and s.app.poll() is None:
-            s.app.kill()
-        print("FAIL:", failure, file=sys.stderr)
-        return 1
-    print("session passed")
-    return 0
+    return run.status
 
 
 if __name__ == "__main__":

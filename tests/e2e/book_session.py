@@ -8,11 +8,10 @@ dialog (auto-completion fills in known entries), edits it (moving it to
 List Maintenance - Publishers" and views every book of that publisher to see
 the new name, saves, and reads the saved file back with tomebook.
 """
-import argparse
 import json
 import sys
 
-from e2e_session import Session, SessionRun, cells, check
+from e2e_session import Session, SessionRun, cells, check, session_args
 
 BOOK_NAME = "e2e book dialog.lib"
 # Controls of the book dialog and of list maintenance.
@@ -58,10 +57,7 @@ def view_book(s, title):
 
 
 def main():
-    parser = argparse.ArgumentParser()
-    for name in ("state", "exe", "probe", "tomebook", "books", "json", "out"):
-        parser.add_argument("--" + name, required=True)
-    args = parser.parse_args()
+    args = session_args()
     sample = json.load(open(args.json, encoding="utf-8"))
     first = sample["books"][sample["sortIndex"][0] - 1]
     oxford = [b["title"] for b in sample["books"]

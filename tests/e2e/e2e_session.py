@@ -3,6 +3,7 @@ X display of its own, driven by real key presses and mouse clicks
 (xdotool); what its windows show, read by tomecase_probe.exe; book files
 read back with tomebook.exe; screenshots of every step.
 """
+import argparse
 import json
 import os
 import shlex
@@ -13,6 +14,15 @@ import time
 
 HERE = os.path.dirname(os.path.abspath(__file__))
 WINE_RUN = os.path.join(HERE, "..", "..", "scripts", "wine-run")
+
+
+def session_args(*extra):
+    """The command line every session takes (see tests/e2e/CMakeLists.txt),
+    with the further options named in extra."""
+    parser = argparse.ArgumentParser()
+    for name in ("state", "exe", "probe", "tomebook", "books", "json", "out") + extra:
+        parser.add_argument("--" + name.replace("_", "-"), dest=name, required=True)
+    return parser.parse_args()
 
 
 class Failure(Exception):

@@ -10,7 +10,6 @@ would. Each job's pages are read back with ghostscript (txtwrite) and
 compared with the report the sample books give; the pages are also rendered
 as PNG pictures beside the screenshots in --out.
 """
-import argparse
 import json
 import os
 import re
@@ -18,7 +17,7 @@ import subprocess
 import sys
 import time
 
-from e2e_session import HERE, Failure, Session, SessionRun, check
+from e2e_session import HERE, Failure, Session, SessionRun, check, session_args
 
 BOOK_NAME = "e2e printing.lib"
 TEST_PRINTER = os.path.join(HERE, "..", "print", "test-printer.sh")
@@ -130,10 +129,7 @@ class PrintSession(Session):
 
 
 def main():
-    parser = argparse.ArgumentParser()
-    for name in ("state", "exe", "probe", "tomebook", "win_tests", "books", "json", "out"):
-        parser.add_argument("--" + name.replace("_", "-"), dest=name, required=True)
-    args = parser.parse_args()
+    args = session_args("win_tests")
     sample = Sample(args.json)
     books_of = {
         1: sample.order,

@@ -1,10 +1,10 @@
 // Reads what the running Tomecase window shows, from outside, for the
 // end-to-end sessions: tabs, the visible list's rows and selection, the
-// status bar, the Find box, the focus, and where controls are on the screen
-// (so that the session can click them), and the controls of a dialog that
-// Tomecase shows over it. The system carries the list and
-// combo box messages' buffers between processes; the tab control's and the
-// status bar's get a buffer in Tomecase's own memory.
+// status bar, the Find box, the focus, where controls are on the screen (so
+// that the session can click them), and the controls of a dialog Tomecase
+// shows over its window. The system carries the list and combo box
+// messages' buffers between processes; the tab control's and the status
+// bar's get a buffer in Tomecase's own memory.
 //
 //   tomecase_probe.exe     prints one fact a line, fields split by TAB;
 //                          exits 1 when there is no Tomecase window

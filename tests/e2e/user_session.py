@@ -9,21 +9,17 @@ and sees the saved file reopened. What the window shows is read by
 tomecase_probe.exe, the saved file by tomebook.exe; screenshots of every step
 go to --out and their paths are printed.
 """
-import argparse
 import json
 import os
 import sys
 
-from e2e_session import Session, SessionRun, cells, check, fold, same_titles
+from e2e_session import Session, SessionRun, cells, check, fold, same_titles, session_args
 
 BOOK_NAME = "e2e sample books.lib"
 
 
 def main():
-    parser = argparse.ArgumentParser()
-    for name in ("state", "exe", "probe", "tomebook", "books", "json", "out"):
-        parser.add_argument("--" + name, required=True)
-    args = parser.parse_args()
+    args = session_args()
 
     sample = json.load(open(args.json, encoding="utf-8"))
     books = sample["books"]

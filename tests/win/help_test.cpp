@@ -20,12 +20,6 @@ namespace {
 
 using tome_test::TempFolder;
 
-// The build puts Tomecase.chm beside Tomecase.exe.
-std::string BuiltHelpFile() {
-    std::string path = tome_test::WinePath(TOMECASE_EXE_UNIX_PATH);
-    return path.substr(0, path.find_last_of('\\') + 1) + "Tomecase.chm";
-}
-
 std::string CurrentDirectory() {
     char path[MAX_PATH] = {};
     GetCurrentDirectoryA(sizeof path, path);
@@ -137,7 +131,7 @@ TEST_F(HelpContents, PathInADeepDirectoryIsCutTo259Characters) {
 
 TEST_F(HelpContents, OpensTheBuiltHelpFileWithItsContents) {
     TempFolder folder;
-    ASSERT_TRUE(CopyFileA(BuiltHelpFile().c_str(), (folder / "Tomecase.chm").c_str(), FALSE)) << BuiltHelpFile();
+    ASSERT_TRUE(CopyFileA(tome_test::BuiltHelpFile().c_str(), (folder / "Tomecase.chm").c_str(), FALSE)) << tome_test::BuiltHelpFile();
     ASSERT_TRUE(SetCurrentDirectoryA(folder.path().c_str()));
     tome::SetHelpFilePath();
 

@@ -77,9 +77,8 @@ protected:
         ASSERT_EQ(printerError(), "") << "the test printer could not be installed";
         StartWith(ShelfBooks());
         // The help file is looked for in the working directory at start-up.
-        std::string built = WinePath(TOMECASE_EXE_UNIX_PATH);
-        built = built.substr(0, built.find_last_of('\\') + 1) + "Tomecase.chm";
-        ASSERT_TRUE(CopyFileA(built.c_str(), (helpFolder_ / "Tomecase.chm").c_str(), FALSE)) << built;
+        ASSERT_TRUE(CopyFileA(BuiltHelpFile().c_str(), (helpFolder_ / "Tomecase.chm").c_str(), FALSE))
+            << BuiltHelpFile();
         char directory[MAX_PATH] = "";
         GetCurrentDirectoryA(sizeof directory, directory);
         startDirectory_ = directory;

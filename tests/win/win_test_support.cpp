@@ -82,6 +82,11 @@ std::string WinePath(const std::string& unixPath) {
     return path;
 }
 
+std::string BuiltHelpFile() {
+    const std::string exe = WinePath(TOMECASE_EXE_UNIX_PATH);
+    return exe.substr(0, exe.find_last_of('\\') + 1) + "Tomecase.chm";
+}
+
 tome::BookCollection SampleBooks() {
     tome::BookCollection books;
     const int32_t austen = tome::AddListEntry(books.authors, "Austen, Jane");

@@ -34,6 +34,8 @@ void WriteBytes(const std::string& path, const std::string& bytes);
 void RemoveTree(const std::string& path);
 // A Unix path as Wine shows it on drive Z:.
 std::string WinePath(const std::string& unixPath);
+// The Tomecase.chm the build puts beside Tomecase.exe, as a Windows path.
+std::string BuiltHelpFile();
 
 // Three books over two authors, a call number and a category, with a
 // Windows-1252 letter in a title.

@@ -1,18 +1,5 @@
-# Cross build for 32-bit Windows with MinGW-w64. The posix thread model is
-# the one whose libstdc++ has std::mutex and std::thread (GoogleTest needs them).
-set(CMAKE_SYSTEM_NAME Windows)
-set(CMAKE_SYSTEM_PROCESSOR x86)
-
+# Cross build for 32-bit Windows (PE32), run under Wine's 32-bit loader.
 set(TOMECASE_MINGW i686-w64-mingw32)
-set(CMAKE_C_COMPILER ${TOMECASE_MINGW}-gcc-posix)
-set(CMAKE_CXX_COMPILER ${TOMECASE_MINGW}-g++-posix)
-set(CMAKE_RC_COMPILER ${TOMECASE_MINGW}-windres)
-
-set(CMAKE_FIND_ROOT_PATH /usr/${TOMECASE_MINGW})
-set(CMAKE_FIND_ROOT_PATH_MODE_PROGRAM NEVER)
-set(CMAKE_FIND_ROOT_PATH_MODE_LIBRARY ONLY)
-set(CMAKE_FIND_ROOT_PATH_MODE_INCLUDE ONLY)
-set(CMAKE_FIND_ROOT_PATH_MODE_PACKAGE ONLY)
-
-# A Windows machine has no MinGW runtime DLLs: link them all in.
-set(CMAKE_EXE_LINKER_FLAGS_INIT "-static -static-libgcc -static-libstdc++")
+set(CMAKE_SYSTEM_PROCESSOR x86)
+set(TOMECASE_WINE_ARCH win32)
+include(${CMAKE_CURRENT_LIST_DIR}/mingw-toolchain.cmake)

@@ -1,5 +1,9 @@
-# Windows build (MinGW-w64, i686): Tomecase.exe, tomebook.exe and the
-# Windows-side tests, which ctest runs under Wine.
+# Windows build (MinGW-w64, i686 or x86_64 as the toolchain file says):
+# Tomecase.exe, tomebook.exe and the Windows-side tests, which ctest runs
+# under the Wine of the same architecture.
+if(NOT TOMECASE_WINE_ARCH MATCHES "^win(32|64)$")
+  message(FATAL_ERROR "Configure the Windows build with cmake/toolchain-mingw-i686.cmake or -x86_64.cmake")
+endif()
 add_compile_definitions(NOMINMAX STRICT WINVER=0x0600 _WIN32_WINNT=0x0600)
 
 add_library(tomecase_core STATIC ${TOMECASE_CORE_SOURCES} ${TOMECASE_BOOKS_WIN_SOURCES})
@@ -10,6 +14,11 @@ target_compile_options(tomecase_core PRIVATE ${TOMECASE_WARNINGS})
 # X display (always an Xvfb of its own) kept in the build tree.
 set(TOMECASE_WINE_RUN ${CMAKE_SOURCE_DIR}/scripts/wine-run)
 set(TOMECASE_WINE_STATE ${CMAKE_BINARY_DIR}/wine)
+# Each wine-run folder of this build (the tests', the end-to-end sessions',
+# run.sh's own) says which Wine it is for.
+foreach(state wine e2e-wine wine-app)
+  file(WRITE ${CMAKE_BINARY_DIR}/${state}/arch "${TOMECASE_WINE_ARCH}\n")
+endforeach()
 set(CMAKE_CROSSCOMPILING_EMULATOR ${TOMECASE_WINE_RUN} --xvfb ${TOMECASE_WINE_STATE})
 
 # The Win32 layer: each folder's sources.cmake may add to its list.
@@ -53,9 +62,18 @@ add_custom_command(OUTPUT ${TOMECASE_RES_DIR}/hand.cur
   DEPENDS ${TOMECASE_APP_SOURCE}/hand.xpm
   COMMENT "Cursor hand.cur (32 x 32 monochrome)")
 
+# The manifest names the program's own architecture: a 64-bit program that
+# asks for the x86 common controls does not start.
+if(TOMECASE_WINE_ARCH STREQUAL win64)
+  set(TOMECASE_MANIFEST_ARCH amd64)
+else()
+  set(TOMECASE_MANIFEST_ARCH x86)
+endif()
+configure_file(${TOMECASE_APP_SOURCE}/Tomecase.manifest.in ${TOMECASE_RES_DIR}/Tomecase.manifest @ONLY)
+
 set(TOMECASE_RC ${TOMECASE_APP_SOURCE}/Tomecase.rc)
 set_source_files_properties(${TOMECASE_RC} PROPERTIES OBJECT_DEPENDS
-  "${TOMECASE_RES_DIR}/tomecase.ico;${TOMECASE_RES_DIR}/hand.cur;${TOMECASE_APP_SOURCE}/Tomecase.manifest")
+  "${TOMECASE_RES_DIR}/tomecase.ico;${TOMECASE_RES_DIR}/hand.cur;${TOMECASE_RES_DIR}/Tomecase.manifest")
 
 if(NOT DEFINED TOMECASE_APP_ENTRY_SOURCES)
   set(TOMECASE_APP_ENTRY_SOURCES app/main_win.cpp)

@@ -1,5 +1,7 @@
 #!/bin/bash
-# Installs what is needed, builds Tomecase.exe and runs it under Wine. The
+# Installs what is needed, builds Tomecase.exe and runs it under Wine: the
+# 32-bit build where this machine runs 32-bit programs, else the 64-bit
+# one (TOMECASE_WINDOWS_BUILD=windows or windows64 chooses instead). The
 # first run gives it the sample books (tests/data/good/sample_books.lib) as
 # the book file saved last, so there is a list to see; later runs reopen
 # whatever was saved last. With no X display it runs on an Xvfb, saves a
@@ -10,13 +12,30 @@ set -euo pipefail
 
 root=$(cd "$(dirname "$0")/.." && pwd)
 builds=${TOMECASE_BUILD_ROOT:-$root/build}
-build=$builds/windows
-# The program's own prefix, apart from the tests' (build/windows/wine), so
-# its books and settings survive test runs.
-state=$build/wine-app
+. "$root/scripts/machine-lib.sh"
 
 "$root/scripts/install-deps.sh"
-cmake -S "$root" -B "$build" -DCMAKE_TOOLCHAIN_FILE="$root/cmake/toolchain-mingw-i686.cmake"
+which=${TOMECASE_WINDOWS_BUILD:-}
+if [ -z "$which" ]; then
+    why=$(wine32_missing_reason)
+    if [ -z "$why" ]; then
+        which=windows
+    else
+        which=windows64
+        echo "run: the 32-bit build cannot run here ($why)"
+    fi
+fi
+case "$which" in
+windows) toolchain=toolchain-mingw-i686.cmake; echo "run: the 32-bit Tomecase.exe (build/windows)" ;;
+windows64) toolchain=toolchain-mingw-x86_64.cmake; echo "run: the 64-bit Tomecase.exe (build/windows64)" ;;
+*) echo "run: TOMECASE_WINDOWS_BUILD must be windows or windows64" >&2; exit 2 ;;
+esac
+build=$builds/$which
+# The program's own prefix, apart from the tests' (wine/ in the same build
+# folder), so its books and settings survive test runs.
+state=$build/wine-app
+
+cmake -S "$root" -B "$build" -DCMAKE_TOOLCHAIN_FILE="$root/cmake/$toolchain"
 cmake --build "$build" -j2 --target Tomecase
 exe=$build/Tomecase.exe
 # Tomecase looks for its help file, Tomecase.chm, in the working directory it

@@ -9,6 +9,10 @@
 #include "app/screen_win.h"
 #include "app/tab_pages_win.h"
 
+#include <windowsx.h>
+
+#include <algorithm>
+
 namespace tome {
 
 namespace {
@@ -37,19 +41,44 @@ INT_PTR OnSysCommand(WPARAM wParam) {
     return MainFileFlows().MayQuit() ? 0 : 1;
 }
 
+// The context menu's place when it was asked for from the keyboard (Shift+F10,
+// the menu key): below the selected row, or at the list's top-left corner
+// when no row is selected.
+POINT KeyboardMenuPoint() {
+    HWND box = GetDlgItem(hActivePage, activeListId);
+    POINT at = {0, 0};
+    RECT row;
+    const LRESULT selected = SendMessageA(box, LB_GETCURSEL, 0, 0);
+    if (selected != LB_ERR && SendMessageA(box, LB_GETITEMRECT, selected, reinterpret_cast<LPARAM>(&row)) != LB_ERR) {
+        RECT inside;
+        GetClientRect(box, &inside);
+        at = {row.left, std::min(row.bottom, inside.bottom)};
+    }
+    ClientToScreen(box, &at);
+    return at;
+}
+
 // A right-click in the visible list selects the row under the pointer and
 // offers the book commands. Right-clicks elsewhere, the headings included,
-// show nothing.
+// show nothing. Screen coordinates are signed: a monitor left of or above the
+// primary one has negative ones. From the keyboard (-1, -1) the menu shows
+// for the selected row, which stays as it is.
 void OnContextMenu(HWND from, LPARAM lParam) {
-    const int screenX = LOWORD(lParam);
-    const int screenY = HIWORD(lParam);
+    if (from != hActivePage) return;
+    if (GET_X_LPARAM(lParam) == -1 && GET_Y_LPARAM(lParam) == -1) {
+        const POINT at = KeyboardMenuPoint();
+        TrackPopupMenu(hContextMenu, 0, at.x, at.y, 0, hMainWindow, nullptr);
+        return;
+    }
+    const int screenX = GET_X_LPARAM(lParam);
+    const int screenY = GET_Y_LPARAM(lParam);
     POINT at = {screenX, screenY};
     ScreenToClient(from, &at);
     int32_t originX = 0, originY = 0;
     activeList->GetListOrigin(originX, originY);
     at.x -= originX;
     at.y -= originY;
-    if (at.y < 0 || from != hActivePage) return;
+    if (at.y < 0) return;
     // The high word flags a point below the last row; the nearest row is taken.
     const LRESULT item = SendDlgItemMessageA(hActivePage, activeListId, LB_ITEMFROMPOINT, 0, MAKELPARAM(at.x, at.y));
     activeList->SelectRow(LOWORD(item) + 1, 0);

@@ -155,6 +155,7 @@ def main():
         s.wait_box("Save File")
         s.keys("Return")
         saved = s.dump()
+        s.keep_saved()
         check(len(saved["books"]) == 61, "the saved file holds 61 books")
         check(NEW_PUBLISHER in saved["publishers"] and OLD_PUBLISHER not in saved["publishers"],
               "its publisher list has the new name only")

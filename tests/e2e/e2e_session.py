@@ -83,7 +83,7 @@ class Session:
         # A run's pictures and printouts only: none left from an earlier run.
         os.makedirs(args.out, exist_ok=True)
         for name in os.listdir(args.out):
-            if name.endswith((".png", ".ps", ".txt")):
+            if name.endswith((".png", ".ps", ".txt", ".lib")):
                 os.remove(os.path.join(args.out, name))
         self.shots = 0
         self.state = {}
@@ -104,6 +104,11 @@ class Session:
         out = subprocess.run([WINE_RUN, "--xvfb", self.args.state, self.args.tomebook, "dump", self.book_windows],
                              env=self.env, capture_output=True, check=True).stdout
         return json.loads(out.decode("utf-8"))
+
+    def keep_saved(self):
+        """Copies the saved book file to saved.lib in the screenshot folder,
+        where the test command compares what each Windows build wrote."""
+        shutil.copyfile(self.book_path, os.path.join(self.args.out, "saved.lib"))
 
     # --- the program and the display ---
     def start(self):

@@ -121,6 +121,7 @@ def main():
         s.probe()
         check(len(s.rows()) == 59, "after saving the list still holds 59 books")
         saved = s.dump()
+        s.keep_saved()
         check(len(saved["books"]) == 59, "the saved file holds 59 books")
         check(dickens not in [b["title"] for b in saved["books"]], "the deleted book is not in the file")
 

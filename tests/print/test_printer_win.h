@@ -46,7 +46,14 @@ inline std::string InstallTestPrinterDriver() {
     driver.pConfigFile = const_cast<char*>("wineps.drv");
     driver.pDataFile = const_cast<char*>(TestPpdName);
     driver.pDefaultDataType = const_cast<char*>("RAW");
-    for (const char* environment : {"Windows 4.0", "Windows NT x86"}) {
+    // The spooler's environments of the running Windows: a printer added for
+    // a driver installed only for the other ones fails with error 87.
+#ifdef _WIN64
+    const char* const environments[] = {"Windows x64"};
+#else
+    const char* const environments[] = {"Windows 4.0", "Windows NT x86"};
+#endif
+    for (const char* environment : environments) {
         char folder[MAX_PATH] = {};
         DWORD needed = 0;
         if (!GetPrinterDriverDirectoryA(nullptr, const_cast<char*>(environment), 1, reinterpret_cast<BYTE*>(folder),

@@ -286,6 +286,76 @@ TEST_F(MainWindowCommands, ContextMenuOnlyOverTheVisibleList) {
     });
 }
 
+TEST_F(MainWindowCommands, ContextMenuLeftOfAndAboveThePrimaryScreen) {
+    Run([&] {
+        // Screen coordinates there are negative, as on a second monitor.
+        SetWindowPos(tome::hMainWindow, nullptr, -900, -700, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+        const int rowHeight = static_cast<int>(SendMessageA(ListBox(1), LB_GETITEMHEIGHT, 0, 0));
+        const POINT third = InList(1, 40, 2 * rowHeight + rowHeight / 2);
+        ASSERT_LT(third.x, 0);
+        ASSERT_LT(third.y, 0);
+        {
+            ContextMenuCheck check;
+            RightClick(Page(1), third);
+            EXPECT_TRUE(ContextMenuCheck::Shown());
+        }
+        EXPECT_EQ(SelectedRow(1), 3);
+        {
+            ContextMenuCheck check;
+            RightClick(Page(1), InList(1, 40, -5));
+            EXPECT_FALSE(ContextMenuCheck::Shown());
+        }
+        EXPECT_EQ(SelectedRow(1), 3);
+    });
+}
+
+// Notes where the context menu showed before closing it.
+class ContextMenuPlace {
+public:
+    ContextMenuPlace() {
+        shown_ = false;
+        timer_ = SetTimer(nullptr, 0, 50, Close);
+    }
+    ~ContextMenuPlace() { KillTimer(nullptr, timer_); }
+    static bool Shown() { return shown_; }
+    static const RECT& Place() { return place_; }
+
+private:
+    static void CALLBACK Close(HWND, UINT, UINT_PTR, DWORD) {
+        HWND menu = OwnWindow("#32768", nullptr);
+        if (menu == nullptr) return;
+        shown_ = true;
+        GetWindowRect(menu, &place_);
+        EndMenu();
+    }
+    UINT_PTR timer_;
+    static inline bool shown_ = false;
+    static inline RECT place_ = {};
+};
+
+TEST_F(MainWindowCommands, ContextMenuFromTheKeyboardShowsBelowTheSelectedRow) {
+    Run([&] {
+        const int rowHeight = static_cast<int>(SendMessageA(ListBox(1), LB_GETITEMHEIGHT, 0, 0));
+        tome::activeList->SelectRow(2, 0);
+        {
+            ContextMenuPlace place;
+            SendMessageA(tome::hMainWindow, WM_CONTEXTMENU, reinterpret_cast<WPARAM>(Page(1)), MAKELPARAM(-1, -1));
+            ASSERT_TRUE(ContextMenuPlace::Shown());
+            const POINT belowSecond = InList(1, 0, 2 * rowHeight);
+            EXPECT_EQ(ContextMenuPlace::Place().left, belowSecond.x);
+            EXPECT_EQ(ContextMenuPlace::Place().top, belowSecond.y);
+        }
+        // The selection is the user's, not the pointer's.
+        EXPECT_EQ(SelectedRow(1), 2);
+        {
+            ContextMenuPlace place;
+            SendMessageA(tome::hMainWindow, WM_CONTEXTMENU, reinterpret_cast<WPARAM>(tome::hMainWindow),
+                         MAKELPARAM(-1, -1));
+            EXPECT_FALSE(ContextMenuPlace::Shown());
+        }
+    });
+}
+
 void CALLBACK ChooseThirdItem(HWND, UINT, UINT_PTR timer, DWORD) {
     HWND menu = OwnWindow("#32768", nullptr);
     if (menu == nullptr) return;

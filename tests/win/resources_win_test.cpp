@@ -11,6 +11,7 @@
 namespace {
 
 using ::testing::HasSubstr;
+using ::testing::Not;
 
 const std::string ProgramPath = tome_test::WinePath(TOMECASE_EXE_UNIX_PATH);
 
@@ -130,10 +131,21 @@ TEST_F(ProgramResources, HandCursorIsMonochromeWithItsHotSpotAtTheFingertip) {
     DestroyCursor(cursor);
 }
 
-TEST_F(ProgramResources, ManifestAsksForCommonControls6OnX86) {
+// The manifest's architecture is the program's own: a 64-bit program that
+// asks for the x86 common controls does not start.
+#ifdef _WIN64
+constexpr char BuildArchitecture[] = "amd64";
+#else
+constexpr char BuildArchitecture[] = "x86";
+#endif
+
+TEST_F(ProgramResources, ManifestAsksForCommonControls6OfTheBuildsArchitecture) {
     const std::string manifest = Resource(MAKEINTRESOURCEA(1), RT_MANIFEST);
+    const std::string arch = std::string("processorArchitecture=\"") + BuildArchitecture + "\"";
+    EXPECT_THAT(manifest, HasSubstr("name=\"Verdanth.Tomecase\" version=\"2.5.0.0\" " + arch + "/>"));
     EXPECT_THAT(manifest, HasSubstr("name=\"Microsoft.Windows.Common-Controls\" version=\"6.0.0.0\""));
-    EXPECT_THAT(manifest, HasSubstr("processorArchitecture=\"x86\" publicKeyToken=\"6595b64144ccf1df\""));
+    EXPECT_THAT(manifest, HasSubstr(arch + " publicKeyToken=\"6595b64144ccf1df\""));
+    EXPECT_THAT(manifest, Not(HasSubstr("@")));
 }
 
 std::string VersionValue(const std::vector<char>& block, const std::string& name) {
@@ -161,17 +173,26 @@ TEST(ProgramVersion, NamesProductCompanyAndVersion) {
     EXPECT_EQ(fixed->dwProductVersionMS, static_cast<DWORD>(MAKELONG(5, 2)));
 }
 
-TEST(ProgramImage, IsA32BitWindowsGuiProgram) {
+// Tomecase.exe is a GUI program for the same machine as this test program.
+TEST(ProgramImage, IsAWindowsGuiProgramOfTheBuildsArchitecture) {
+#ifdef _WIN64
+    using NtHeaders = IMAGE_NT_HEADERS64;
+    constexpr WORD machine = IMAGE_FILE_MACHINE_AMD64, magic = IMAGE_NT_OPTIONAL_HDR64_MAGIC;
+#else
+    using NtHeaders = IMAGE_NT_HEADERS32;
+    constexpr WORD machine = IMAGE_FILE_MACHINE_I386, magic = IMAGE_NT_OPTIONAL_HDR32_MAGIC;
+#endif
     const std::string bytes = tome_test::ReadBytes(ProgramPath);
     ASSERT_GT(bytes.size(), 0x200u);
     IMAGE_DOS_HEADER dos;
     std::memcpy(&dos, bytes.data(), sizeof dos);
     ASSERT_EQ(dos.e_magic, IMAGE_DOS_SIGNATURE);
-    IMAGE_NT_HEADERS32 nt;
+    NtHeaders nt;
     ASSERT_LE(static_cast<size_t>(dos.e_lfanew) + sizeof nt, bytes.size());
     std::memcpy(&nt, bytes.data() + dos.e_lfanew, sizeof nt);
-    EXPECT_EQ(nt.FileHeader.Machine, IMAGE_FILE_MACHINE_I386);
-    EXPECT_EQ(nt.OptionalHeader.Magic, IMAGE_NT_OPTIONAL_HDR32_MAGIC);
+    EXPECT_EQ(nt.Signature, static_cast<DWORD>(IMAGE_NT_SIGNATURE));
+    EXPECT_EQ(nt.FileHeader.Machine, machine);
+    EXPECT_EQ(nt.OptionalHeader.Magic, magic);
     EXPECT_EQ(nt.OptionalHeader.Subsystem, IMAGE_SUBSYSTEM_WINDOWS_GUI);
 }
 

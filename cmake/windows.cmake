@@ -16,7 +16,7 @@ set(TOMECASE_WINE_RUN ${CMAKE_SOURCE_DIR}/scripts/wine-run)
 set(TOMECASE_WINE_STATE ${CMAKE_BINARY_DIR}/wine)
 # Each wine-run folder of this build (the tests', the end-to-end sessions',
 # run.sh's own) says which Wine it is for.
-foreach(state wine e2e-wine wine-app)
+foreach(state wine e2e-wine wine-app package-wine)
   file(WRITE ${CMAKE_BINARY_DIR}/${state}/arch "${TOMECASE_WINE_ARCH}\n")
 endforeach()
 set(CMAKE_CROSSCOMPILING_EMULATOR ${TOMECASE_WINE_RUN} --xvfb ${TOMECASE_WINE_STATE})
@@ -130,3 +130,5 @@ set_source_files_properties(${TOMECASE_TEST_RC} TARGET_DIRECTORY win_tests PROPE
   "${TOMECASE_RES_DIR}/tomecase.ico;${TOMECASE_RES_DIR}/hand.cur")
 target_sources(win_tests PRIVATE ${TOMECASE_TEST_RC})
 target_include_directories(win_tests PRIVATE ${TOMECASE_RES_DIR})
+
+include(cmake/package.cmake)

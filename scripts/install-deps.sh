@@ -18,10 +18,11 @@ packages=(
     wine wine64 fonts-wine                        # running them
     xvfb xauth xdotool imagemagick icoutils       # display, driving, screenshots, icons
     ghostscript poppler-utils fp-utils            # printed output, help file
+    nsis                                          # the installer
     python3                                       # regenerating and checking test data
 )
 
-if [ "${TOMECASE_NO_32BIT:-}" != 1 ] && can_run_i386; then
+if runs_i386_here; then
     runs32=yes
     packages+=(wine32:i386)
 else

@@ -25,6 +25,12 @@ can_run_i386() {
     [ "$status" -eq 42 ]
 }
 
+# As can_run_i386, but TOMECASE_NO_32BIT=1 makes it answer no, so that a
+# machine that runs 32-bit programs can act as one that cannot.
+runs_i386_here() {
+    [ "${TOMECASE_NO_32BIT:-}" != 1 ] && can_run_i386
+}
+
 # The Wine loaders: the 32-bit one runs the i686 build in a win32 prefix, the
 # 64-bit one the x86_64 build in a win64 prefix.
 wine32_loader=/usr/lib/wine/wine

@@ -7,6 +7,8 @@
 
 #include <string>
 
+#include "app/version.h"
+
 namespace tome {
 
 constexpr int AboutTitleId = 9901;
@@ -15,7 +17,7 @@ constexpr int AboutVersionId = 9903;
 constexpr int AboutMailLinkId = 9904;
 constexpr int AboutWebLinkId = 9905;
 
-inline constexpr char AboutVersionNumber[] = "2.05";
+inline constexpr char AboutVersionNumber[] = TOMECASE_VERSION_TEXT;
 inline constexpr char AboutAuthorName[] = "Tamsin Quarrell";
 inline constexpr char AboutMailAddress[] = "tamsin@verdanth.example";
 inline constexpr char AboutWebAddress[] = "https://verdanth.example";

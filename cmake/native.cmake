@@ -29,3 +29,7 @@ endif()
 if(EXISTS ${CMAKE_SOURCE_DIR}/tests/fuzz/native.cmake)
   include(tests/fuzz/native.cmake)
 endif()
+
+# Includes point one way through the layers of src/.
+add_test(NAME layers COMMAND bash ${CMAKE_SOURCE_DIR}/scripts/check-layers.sh ${CMAKE_SOURCE_DIR}/src)
+set_tests_properties(layers PROPERTIES LABELS structure TIMEOUT 60)

@@ -11,6 +11,7 @@
 namespace tome {
 
 ShellOpenFunction aboutShellOpen = ShellExecuteA;
+AboutBoxState aboutBox;
 
 namespace {
 
@@ -37,8 +38,7 @@ constexpr std::array<LabelLook, 5> LabelLooks = {{
     {AboutWebLinkId, 10, false, true, true, RGB(0, 0, 255)},
 }};
 
-// Made when the box opens, deleted when it goes; one box at a time.
-std::array<HFONT, LabelLooks.size()> labelFonts = {};
+static_assert(LabelLooks.size() == AboutLabelCount, "one font for each label");
 
 DialogSpec AboutBoxSpec() {
     DialogSpec spec;
@@ -68,7 +68,7 @@ HFONT CreateLabelFont(const LabelLook& look) {
 }
 
 void DeleteLabelFonts() {
-    for (HFONT& font : labelFonts) {
+    for (HFONT& font : aboutBox.labelFonts) {
         if (font != nullptr) DeleteObject(font);
         font = nullptr;
     }
@@ -92,8 +92,8 @@ void OpenLink(const std::string& target, INT show) {
 INT_PTR OnInitDialog(HWND box) {
     DeleteLabelFonts();
     for (size_t i = 0; i < LabelLooks.size(); ++i) {
-        labelFonts[i] = CreateLabelFont(LabelLooks[i]);
-        SendDlgItemMessageA(box, LabelLooks[i].id, WM_SETFONT, reinterpret_cast<WPARAM>(labelFonts[i]), TRUE);
+        aboutBox.labelFonts[i] = CreateLabelFont(LabelLooks[i]);
+        SendDlgItemMessageA(box, LabelLooks[i].id, WM_SETFONT, reinterpret_cast<WPARAM>(aboutBox.labelFonts[i]), TRUE);
     }
     return TRUE;
 }
@@ -147,7 +147,7 @@ INT_PTR CALLBACK AboutBoxProc(HWND box, UINT message, WPARAM wParam, LPARAM lPar
 }
 
 void ShowAboutBox() {
-    HWND box = CreateSpecDialog(AboutBoxSpec(), hMainWindow, false);
+    HWND box = CreateSpecDialog(AboutBoxSpec(), mainState.hMainWindow, false);
     if (box != nullptr) RunModal(box, AboutBoxProc, 0);
 }
 

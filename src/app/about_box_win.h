@@ -5,6 +5,8 @@
 
 #include <windows.h>
 
+#include <array>
+#include <cstddef>
 #include <string>
 
 #include "app/version.h"
@@ -22,6 +24,14 @@ inline constexpr char AboutAuthorName[] = "Tamsin Quarrell";
 inline constexpr char AboutMailAddress[] = "tamsin@verdanth.example";
 inline constexpr char AboutWebAddress[] = "https://verdanth.example";
 
+// The About box's own state: the fonts of its five labels, made when the box
+// opens and deleted when it goes (one box at a time).
+constexpr size_t AboutLabelCount = 5;
+struct AboutBoxState {
+    std::array<HFONT, AboutLabelCount> labelFonts = {};
+};
+extern AboutBoxState aboutBox;
+
 // The text of label 9903: version, distribution note, "by " + the author.
 std::string AboutVersionText();
 
@@ -31,7 +41,7 @@ using ShellOpenFunction = HINSTANCE(WINAPI*)(HWND window, LPCSTR operation, LPCS
                                              LPCSTR directory, INT show);
 extern ShellOpenFunction aboutShellOpen;
 
-// Runs the box modally over hMainWindow; returns when it is closed.
+// Runs the box modally over mainState.hMainWindow; returns when it is closed.
 void ShowAboutBox();
 INT_PTR CALLBACK AboutBoxProc(HWND box, UINT message, WPARAM wParam, LPARAM lParam);
 

@@ -3,7 +3,7 @@
 // and the main window's list.
 #pragma once
 
-#include "app/user_prompts.h"
+#include "books/user_prompts.h"
 #include "books/book_store.h"
 #include "books/collection.h"
 

@@ -4,15 +4,13 @@
 
 namespace tome {
 
-COLORREF findBoxColour = FindIdleColour;
-
 namespace {
 
-HWND FindBox() { return GetDlgItem(hMainWindow, FindBoxId); }
+HWND FindBox() { return GetDlgItem(mainState.hMainWindow, FindBoxId); }
 
 // Colour first, so the text set next is painted in it.
 void ShowFindText(const char* text, COLORREF colour) {
-    findBoxColour = colour;
+    mainState.findBoxColour = colour;
     SetWindowTextA(FindBox(), text);  // raises EN_CHANGE: FindNext runs on the new text
     InvalidateRect(FindBox(), nullptr, TRUE);
 }
@@ -23,26 +21,26 @@ void ShowCue() { ShowFindText(FindCueText, FindIdleColour); }
 
 void OnFindBoxFocus() {
     ShowFindText("", FindTypingColour);
-    findActive = true;
+    mainState.findActive = true;
 }
 
 void OnFindBoxFocusLost() {
-    if (!findActive) return;
-    findActive = false;
+    if (!mainState.findActive) return;
+    mainState.findActive = false;
     ShowCue();
 }
 
 void LeaveTypingMode() {
-    findActive = false;
+    mainState.findActive = false;
     ShowCue();
-    SetFocus(GetDlgItem(hActivePage, activeListId));
+    SetFocus(GetDlgItem(mainState.hActivePage, mainState.activeListId));
 }
 
 HBRUSH FindControlColours(HWND window, UINT message, HDC dc, HWND control) {
     const int id = GetDlgCtrlID(control);
     COLORREF colour;
     if (message == WM_CTLCOLOREDIT && id == FindBoxId) {
-        colour = findBoxColour;
+        colour = mainState.findBoxColour;
     } else if (message == WM_CTLCOLORSTATIC && id == FindResultId) {
         colour = FindResultColour;
     } else {

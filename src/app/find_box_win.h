@@ -1,5 +1,5 @@
 // The Find box (1006): idle it shows the grey cue "Author/Title"; with the
-// focus it is emptied, turns black and is in typing mode (findActive).
+// focus it is emptied, turns black and is in typing mode (mainState.findActive).
 #pragma once
 
 #include <windows.h>
@@ -8,11 +8,7 @@
 
 namespace tome {
 
-constexpr COLORREF FindIdleColour = RGB(128, 128, 128);
-constexpr COLORREF FindTypingColour = RGB(0, 0, 0);
 constexpr COLORREF FindResultColour = RGB(255, 0, 0);  // the "Not found" label (1007)
-
-extern COLORREF findBoxColour;  // the Find box's text colour now
 
 // EN_SETFOCUS: empty, black, typing mode.
 void OnFindBoxFocus();

@@ -10,8 +10,6 @@
 
 namespace tome {
 
-char helpFilePath[MAX_PATH] = {};
-
 void SetHelpFilePath() {
     // Asked for its length first: a deep working directory must still give
     // the leading 259 characters of the path, not nothing.
@@ -19,11 +17,11 @@ void SetHelpFilePath() {
     path.resize(GetCurrentDirectoryA(static_cast<DWORD>(path.size()), &path[0]));
     path += '\\';
     path += HelpFileName;
-    const size_t kept = std::min(path.size(), sizeof helpFilePath - 1);
-    std::memcpy(helpFilePath, path.data(), kept);
-    helpFilePath[kept] = '\0';
+    const size_t kept = std::min(path.size(), sizeof mainState.helpFilePath - 1);
+    std::memcpy(mainState.helpFilePath, path.data(), kept);
+    mainState.helpFilePath[kept] = '\0';
 }
 
-HWND ShowHelpContents() { return HtmlHelpA(hMainWindow, helpFilePath, HH_DISPLAY_TOPIC, 0); }
+HWND ShowHelpContents() { return HtmlHelpA(mainState.hMainWindow, mainState.helpFilePath, HH_DISPLAY_TOPIC, 0); }
 
 }  // namespace tome

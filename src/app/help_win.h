@@ -8,13 +8,10 @@ namespace tome {
 
 constexpr char HelpFileName[] = "Tomecase.chm";
 
-// The working directory at set-up + "\Tomecase.chm", cut to 259 characters.
-extern char helpFilePath[MAX_PATH];
-
 // Called by the main window's set-up, as its first step.
 void SetHelpFilePath();
 
-// Opens helpFilePath in the help viewer over hMainWindow. A missing file
+// Opens mainState.helpFilePath in the help viewer over mainState.hMainWindow. A missing file
 // shows nothing and reports nothing. Returns the viewer's window or nullptr;
 // the Help command ignores it.
 HWND ShowHelpContents();

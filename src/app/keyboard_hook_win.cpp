@@ -22,10 +22,10 @@ bool MenuIsOpen() {
 
 void OnEnter() {
     if (MenuIsOpen()) return;
-    if (findActive) {
-        SetFocus(GetDlgItem(hActivePage, activeListId));
-    } else if (GetDlgCtrlID(GetFocus()) == activeListId) {
-        SendMessageA(hMainWindow, WM_COMMAND, cmd::ViewButton, 0);
+    if (mainState.findActive) {
+        SetFocus(GetDlgItem(mainState.hActivePage, mainState.activeListId));
+    } else if (GetDlgCtrlID(GetFocus()) == mainState.activeListId) {
+        SendMessageA(mainState.hMainWindow, WM_COMMAND, cmd::ViewButton, 0);
     }
 }
 
@@ -41,7 +41,7 @@ LRESULT CALLBACK KeyboardHookProc(int code, WPARAM key, LPARAM flags) {
     // The Author box completes names as they are typed, selecting the
     // completed part; Backspace or Delete first drop that part, so the key
     // then acts on what the user typed.
-    if ((key == VK_BACK || key == VK_DELETE) && authorBoxHasFocus) RemoveAuthorCompletion();
+    if ((key == VK_BACK || key == VK_DELETE) && bookDialog.authorBoxHasFocus) RemoveAuthorCompletion();
     if (key == VK_RETURN) OnEnter();
     return 0;
 }

@@ -9,6 +9,8 @@
 
 namespace tome {
 
+// The hook's own state stands apart from the main window's: Windows calls
+// the hook procedure with no context of ours.
 extern HHOOK hKeyboardHook;
 // HC_ACTION calls since it was last reset; the hook acts when it is odd,
 // which is on the press of each press and release pair.

@@ -23,37 +23,37 @@ namespace {
 
 // The book shown at a row of the visible list; 0 when the row shows none.
 int32_t BookAtRow(int32_t row) {
-    const int32_t b = activeList->ItemDataAt(row);
+    const int32_t b = mainState.activeList->ItemDataAt(row);
     return b >= 1 && b <= collection.bookCount() ? b : 0;
 }
 
 void OpenFile(int32_t) { MainFileFlows().Open(); }
 void SaveFile(int32_t) { MainFileFlows().Save(); }
 void SaveFileAs(int32_t) { MainFileFlows().SaveAs(); }
-void PrintVisibleList(int32_t) { PrintBookList(); }
+void PrintVisibleList(int32_t) { PrintBookList(collection, mainState.activeTab); }
 
 // The same path as the close box, with its question about unsaved changes.
-void Quit(int32_t) { SendMessageA(hMainWindow, WM_SYSCOMMAND, SC_CLOSE, 0); }
+void Quit(int32_t) { SendMessageA(mainState.hMainWindow, WM_SYSCOMMAND, SC_CLOSE, 0); }
 
 // A new book starts with the author of the selected one.
 void AddBook(int32_t) {
-    presetAuthor = 0;
-    const int32_t p = activeList->CurrentRow();
+    bookDialog.presetAuthor = 0;
+    const int32_t p = mainState.activeList->CurrentRow();
     if (p != 0) {
-        if (const int32_t b = BookAtRow(p)) presetAuthor = collection.records[b].author;
+        if (const int32_t b = BookAtRow(p)) bookDialog.presetAuthor = collection.records[b].author;
     }
     ShowBookDialog(0);
 }
 
 void EditSelectedBook(int32_t) {
-    const int32_t p = activeList->CurrentRow();
+    const int32_t p = mainState.activeList->CurrentRow();
     if (p != 0) ShowBookDialog(p);
 }
 void ViewBook(int32_t) { ViewSelectedBook(); }
 
 // Only marks the book: it is purged at the next save.
 void DeleteSelectedBook(int32_t) {
-    const int32_t p = activeList->CurrentRow();
+    const int32_t p = mainState.activeList->CurrentRow();
     if (p == 0) return;
     const int32_t b = BookAtRow(p);
     if (b == 0) return;
@@ -68,8 +68,8 @@ void DeleteSelectedBook(int32_t) {
 }
 
 void PrintSelectedBook(int32_t) {
-    const int32_t p = activeList->CurrentRow();
-    if (p != 0) PrintBook(p);
+    const int32_t p = mainState.activeList->CurrentRow();
+    if (p != 0) PrintBook(collection, *mainState.activeList, p);
 }
 
 void MaintainList(int32_t id) { ShowListMaintenance(id); }
@@ -109,7 +109,7 @@ constexpr CommandRow Commands[] = {
 }  // namespace
 
 void ViewSelectedBook() {
-    const int32_t p = activeList->CurrentRow();
+    const int32_t p = mainState.activeList->CurrentRow();
     if (p != 0) ShowBookDialog(-p);
 }
 

@@ -1,5 +1,6 @@
 #include "app/main_window_proc_win.h"
 
+#include "app/commands.h"
 #include "app/find_box_win.h"
 #include "app/keyboard_hook_win.h"
 #include "app/main_commands_win.h"
@@ -19,7 +20,7 @@ namespace {
 
 // No top-row button keeps the default-button frame that a click or Enter gave it.
 void ResetButtons(HWND window) {
-    for (int32_t id = AddButtonId; id <= QuitButtonId; ++id) {
+    for (int32_t id = cmd::AddButton; id <= cmd::QuitButton; ++id) {
         SendDlgItemMessageA(window, id, BM_SETSTYLE, BS_PUSHBUTTON, TRUE);
     }
 }
@@ -45,7 +46,7 @@ INT_PTR OnSysCommand(WPARAM wParam) {
 // the menu key): below the selected row, or at the list's top-left corner
 // when no row is selected.
 POINT KeyboardMenuPoint() {
-    HWND box = GetDlgItem(hActivePage, activeListId);
+    HWND box = GetDlgItem(mainState.hActivePage, mainState.activeListId);
     POINT at = {0, 0};
     RECT row;
     const LRESULT selected = SendMessageA(box, LB_GETCURSEL, 0, 0);
@@ -64,10 +65,10 @@ POINT KeyboardMenuPoint() {
 // primary one has negative ones. From the keyboard (-1, -1) the menu shows
 // for the selected row, which stays as it is.
 void OnContextMenu(HWND from, LPARAM lParam) {
-    if (from != hActivePage) return;
+    if (from != mainState.hActivePage) return;
     if (GET_X_LPARAM(lParam) == -1 && GET_Y_LPARAM(lParam) == -1) {
         const POINT at = KeyboardMenuPoint();
-        TrackPopupMenu(hContextMenu, 0, at.x, at.y, 0, hMainWindow, nullptr);
+        TrackPopupMenu(mainState.hContextMenu, 0, at.x, at.y, 0, mainState.hMainWindow, nullptr);
         return;
     }
     const int screenX = GET_X_LPARAM(lParam);
@@ -75,20 +76,20 @@ void OnContextMenu(HWND from, LPARAM lParam) {
     POINT at = {screenX, screenY};
     ScreenToClient(from, &at);
     int32_t originX = 0, originY = 0;
-    activeList->GetListOrigin(originX, originY);
+    mainState.activeList->GetListOrigin(originX, originY);
     at.x -= originX;
     at.y -= originY;
     if (at.y < 0) return;
     // The high word flags a point below the last row; the nearest row is taken.
-    const LRESULT item = SendDlgItemMessageA(hActivePage, activeListId, LB_ITEMFROMPOINT, 0, MAKELPARAM(at.x, at.y));
-    activeList->SelectRow(LOWORD(item) + 1, 0);
+    const LRESULT item = SendDlgItemMessageA(mainState.hActivePage, mainState.activeListId, LB_ITEMFROMPOINT, 0, MAKELPARAM(at.x, at.y));
+    mainState.activeList->SelectRow(LOWORD(item) + 1, 0);
     UpdateStatusBar();
-    TrackPopupMenu(hContextMenu, 0, screenX, screenY, 0, hMainWindow, nullptr);
+    TrackPopupMenu(mainState.hContextMenu, 0, screenX, screenY, 0, mainState.hMainWindow, nullptr);
 }
 
 void OnDestroy() {
-    DeleteObject(mainBrush);
-    mainBrush = nullptr;
+    DeleteObject(mainState.mainBrush);
+    mainState.mainBrush = nullptr;
     UnhookWindowsHookEx(hKeyboardHook);
     hKeyboardHook = nullptr;
 }
@@ -98,7 +99,7 @@ void OnDestroy() {
 INT_PTR CALLBACK MainWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
     switch (message) {
         case WM_INITDIALOG: SetUpMainWindow(window); return 0;
-        case WM_CTLCOLORDLG: return reinterpret_cast<INT_PTR>(mainBrush);
+        case WM_CTLCOLORDLG: return reinterpret_cast<INT_PTR>(mainState.mainBrush);
         case WM_CTLCOLOREDIT:
         case WM_CTLCOLORSTATIC:
             return reinterpret_cast<INT_PTR>(
@@ -112,7 +113,7 @@ INT_PTR CALLBACK MainWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM
         case WM_COMMAND: OnCommand(window, LOWORD(wParam), HIWORD(wParam)); return 0;
         case WM_LBUTTONDOWN:
         case WM_NCLBUTTONDOWN:
-            if (findActive) LeaveTypingMode();
+            if (mainState.findActive) LeaveTypingMode();
             return 0;
         case WM_SYSCOMMAND: return OnSysCommand(wParam);
         case WM_CONTEXTMENU: OnContextMenu(reinterpret_cast<HWND>(wParam), lParam); return 0;

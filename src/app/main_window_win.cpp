@@ -6,9 +6,11 @@
 
 #include <cmath>
 
+#include "app/commands.h"
 #include "app/find_box_win.h"
 #include "app/help_win.h"
 #include "app/keyboard_hook_win.h"
+#include "app/main_dialog_host_win.h"
 #include "app/main_state_win.h"
 #include "app/menus_win.h"
 #include "app/prompts_win.h"
@@ -20,8 +22,6 @@
 #include "dialogs/dialog_engine_win.h"
 
 namespace tome {
-
-HBRUSH mainBrush = nullptr;
 
 namespace {
 
@@ -42,11 +42,11 @@ DialogSpec MainWindowSpec() {
     spec.controls = {
         // An empty sunken panel behind the buttons.
         PixelControl("STATIC", "", PanelId, SS_LEFTNOWORDWRAP, WS_EX_CLIENTEDGE, 0, 0, mainWidth - 2, 30),
-        PixelControl("BUTTON", "Add", AddButtonId, BS_PUSHBUTTON | WS_TABSTOP | WS_GROUP, 0, 2, 2, 60, 25),
-        PixelControl("BUTTON", "Edit", EditButtonId, BS_PUSHBUTTON | WS_TABSTOP, 0, 62, 2, 60, 25),
-        PixelControl("BUTTON", "View", ViewButtonId, BS_PUSHBUTTON | WS_TABSTOP, 0, 122, 2, 60, 25),
-        PixelControl("BUTTON", "Print", PrintButtonId, BS_PUSHBUTTON | WS_TABSTOP, 0, 200, 2, 60, 25),
-        PixelControl("BUTTON", "&Quit", QuitButtonId, BS_PUSHBUTTON | WS_TABSTOP, 0, 260, 2, 60, 25),
+        PixelControl("BUTTON", "Add", cmd::AddButton, BS_PUSHBUTTON | WS_TABSTOP | WS_GROUP, 0, 2, 2, 60, 25),
+        PixelControl("BUTTON", "Edit", cmd::EditButton, BS_PUSHBUTTON | WS_TABSTOP, 0, 62, 2, 60, 25),
+        PixelControl("BUTTON", "View", cmd::ViewButton, BS_PUSHBUTTON | WS_TABSTOP, 0, 122, 2, 60, 25),
+        PixelControl("BUTTON", "Print", cmd::PrintButton, BS_PUSHBUTTON | WS_TABSTOP, 0, 200, 2, 60, 25),
+        PixelControl("BUTTON", "&Quit", cmd::QuitButton, BS_PUSHBUTTON | WS_TABSTOP, 0, 260, 2, 60, 25),
         PixelControl("STATIC", "Find:", LabelId, SS_LEFT, 0, 380, 7, 25, 15),
         PixelControl("EDIT", FindCueText, FindBoxId, WS_TABSTOP | ES_AUTOHSCROLL, WS_EX_CLIENTEDGE, 410, 5, 150, 20),
         PixelControl("STATIC", "", FindResultId, SS_LEFT, 0, 570, 7, 70, 15),
@@ -93,11 +93,12 @@ HWND CreateMainWindow() {
 
     HWND window = CreateSpecDialog(MainWindowSpec(), nullptr, true);
     if (window == nullptr) return nullptr;
-    hMainWindow = window;
-    findBoxColour = FindIdleColour;
+    mainState.hMainWindow = window;
+    dialogHost = &mainDialogHost;
+    mainState.findBoxColour = FindIdleColour;
     if (!CreateTabPages(window)) {
         DestroyWindow(window);
-        hMainWindow = nullptr;
+        mainState.hMainWindow = nullptr;
         return nullptr;
     }
     return window;
@@ -111,14 +112,9 @@ void SetUpMainWindow(HWND window) {
     BuildStatusBar(window);
     SetUpDataFolder(SystemFileSystem(), mainLinks.commonDocumentsFolder(), fileState);
     // Each column list took its own ID when it was created; tab 1 is the visible one.
-    activeListId = TabListId[1];
-    mainBrush = CreateSolidBrush(RGB(200, 200, 255));
+    SelectTab(1, TabActedOn);
+    mainState.mainBrush = CreateSolidBrush(RGB(200, 200, 255));
     hKeyboardHook = SetWindowsHookExA(WH_KEYBOARD, KeyboardHookProc, nullptr, GetCurrentThreadId());
-    activeList = &tabList[1];
-    hActivePage = tabPage[1];
-    lastTab = 1;
-    // The book dialog and list maintenance refill the list through this.
-    fillMainList = FillList;
     MainFileFlows().ReopenLastFile();
 }
 

@@ -9,7 +9,7 @@
 #include <cstdint>
 #include <string>
 
-#include "app/user_prompts.h"
+#include "books/user_prompts.h"
 #include "dialogs/dialog_template.h"
 
 namespace tome {
@@ -17,8 +17,6 @@ namespace tome {
 // Layout size of the main window's client area, from which the controls are sized.
 constexpr int32_t mainWidth = 720;
 constexpr int32_t mainHeight = 480;
-
-extern HBRUSH mainBrush;          // the main window's background, RGB(200, 200, 255)
 
 // What the main window reaches outside itself; tests put their own in place
 // so that no message box or file dialog shows and no real data folder is used.
@@ -29,7 +27,7 @@ struct MainWindowLinks {
 extern MainWindowLinks mainLinks;
 
 // Creates the main window hidden with all its controls and pages; sets
-// hMainWindow, tabPage and tabList. Null when the window cannot be made.
+// mainState.hMainWindow, mainState.tabPage and mainState.tabList. Null when the window cannot be made.
 HWND CreateMainWindow();
 
 // The set-up that WM_INITDIALOG of MainWindowProc runs.

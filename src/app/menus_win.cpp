@@ -5,10 +5,9 @@
 #include <vector>
 
 #include "app/commands.h"
+#include "app/main_state_win.h"
 
 namespace tome {
-
-HMENU hContextMenu = nullptr;
 
 namespace {
 
@@ -44,8 +43,8 @@ void BuildMenus(HWND mainWindow) {
     }
     SetMenu(mainWindow, bar);
 
-    hContextMenu = CreatePopupMenu();
-    for (const MenuEntry& entry : ContextMenuEntries()) AppendEntry(hContextMenu, entry, popups);
+    mainState.hContextMenu = CreatePopupMenu();
+    for (const MenuEntry& entry : ContextMenuEntries()) AppendEntry(mainState.hContextMenu, entry, popups);
 }
 
 LRESULT GetTabItem(HWND tabControl, int index, TCITEMA& item) {

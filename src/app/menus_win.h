@@ -6,9 +6,7 @@
 
 namespace tome {
 
-extern HMENU hContextMenu;  // created once; lives until the program ends
-
-// Builds the menu bar onto the main window and creates hContextMenu.
+// Builds the menu bar onto the main window and creates mainState.hContextMenu.
 void BuildMenus(HWND mainWindow);
 
 // Paints one tab of the tab control controlId (WM_DRAWITEM).

@@ -3,6 +3,7 @@
 #include <commdlg.h>
 
 #include "app/main_state_win.h"
+#include "books/message_box_win.h"
 #include "books/program_state.h"
 
 namespace tome {
@@ -16,7 +17,7 @@ std::string ChooseFile(const FileDialogRequest& request, BOOL(WINAPI* show)(LPOP
     char path[MAX_PATH] = "";
     OPENFILENAMEA dialog = {};
     dialog.lStructSize = sizeof dialog;
-    dialog.hwndOwner = hMainWindow;
+    dialog.hwndOwner = mainState.hMainWindow;
     dialog.lpstrFilter = BookFileFilter;
     dialog.lpstrFile = path;
     dialog.nMaxFile = sizeof path;
@@ -30,7 +31,7 @@ std::string ChooseFile(const FileDialogRequest& request, BOOL(WINAPI* show)(LPOP
 }  // namespace
 
 Answer WinPrompts::Ask(const std::string& text, const std::string& caption, uint32_t style) {
-    return static_cast<Answer>(MessageBoxA(nullptr, text.c_str(), caption.c_str(), style));
+    return AskUser(text, caption, style);
 }
 
 std::string WinPrompts::ChooseFileToOpen() { return ChooseFile(OpenFileRequest, GetOpenFileNameA); }

@@ -4,7 +4,7 @@
 
 #include <windows.h>
 
-#include "app/user_prompts.h"
+#include "books/user_prompts.h"
 
 namespace tome {
 

@@ -30,32 +30,32 @@ private:
 class MainWindowControls final : public MainWindowTexts {
 public:
     void SetStatusText(int32_t part, const std::string& text) override {
-        SendMessageA(GetDlgItem(hMainWindow, StatusBarId), SB_SETTEXTA, static_cast<WPARAM>(part - 1),
+        SendMessageA(GetDlgItem(mainState.hMainWindow, StatusBarId), SB_SETTEXTA, static_cast<WPARAM>(part - 1),
                      reinterpret_cast<LPARAM>(text.c_str()));
     }
     std::string FindText() const override {
-        HWND box = GetDlgItem(hMainWindow, FindBoxId);
+        HWND box = GetDlgItem(mainState.hMainWindow, FindBoxId);
         std::string text(static_cast<size_t>(GetWindowTextLengthA(box)) + 1, '\0');
         text.resize(static_cast<size_t>(GetWindowTextA(box, &text[0], static_cast<int>(text.size()))));
         return text;
     }
     // The edit control raises EN_CHANGE itself, which runs FindNext again.
     void SetFindText(const std::string& text) override {
-        SetWindowTextA(GetDlgItem(hMainWindow, FindBoxId), text.c_str());
+        SetWindowTextA(GetDlgItem(mainState.hMainWindow, FindBoxId), text.c_str());
     }
     void SetFindCaret(int32_t position) override {
-        SendMessageA(GetDlgItem(hMainWindow, FindBoxId), EM_SETSEL, static_cast<WPARAM>(position), position);
+        SendMessageA(GetDlgItem(mainState.hMainWindow, FindBoxId), EM_SETSEL, static_cast<WPARAM>(position), position);
     }
     void SetFindResult(const std::string& text) override {
-        SetWindowTextA(GetDlgItem(hMainWindow, FindResultId), text.c_str());
+        SetWindowTextA(GetDlgItem(mainState.hMainWindow, FindResultId), text.c_str());
     }
 };
 
 template <class Action>
 void OnVisibleList(Action action) {
-    ColumnListView view(*activeList);
+    ColumnListView view(*mainState.activeList);
     MainWindowControls controls;
-    action(ListScreen{collection, fileState, activeTab, view, controls});
+    action(ListScreen{collection, fileState, mainState.list, mainState.activeTab, view, controls});
 }
 
 class MainScreen final : public FileFlowScreen {
@@ -63,12 +63,9 @@ public:
     void ShowLoadedFile() override {
         // Tab 1 is the one a loaded file shows, in the tab control too, so
         // the page on screen is the list that was filled.
-        activeTab = 1;
-        lastTab = 1;
-        SelectTab(1);
-        ShowTabInControl(1);
+        SelectTab(1, TabShown | TabActedOn | TabInControl);
         if (collection.bookCount() > 0) tome::FillList(0, 0);
-        SetFocus(GetDlgItem(hMainWindow, TabControlId));
+        SetFocus(GetDlgItem(mainState.hMainWindow, TabControlId));
     }
     void FillList(int32_t selectPosition, int32_t topPosition) override {
         tome::FillList(selectPosition, topPosition);

@@ -9,7 +9,7 @@
 
 namespace tome {
 
-// Refills the visible list (activeList) for activeTab, selecting the row of
+// Refills the visible list (mainState.activeList) for mainState.activeTab, selecting the row of
 // sortIndex position selectPosition with position topPosition at the top.
 void FillList(int32_t selectPosition, int32_t topPosition);
 void UpdateStatusBar();

@@ -4,6 +4,7 @@ set(TOMECASE_APP_WIN_SOURCES
     app/find_box_win.cpp
     app/keyboard_hook_win.cpp
     app/main_commands_win.cpp
+    app/main_dialog_host_win.cpp
     app/main_state_win.cpp
     app/main_window_proc_win.cpp
     app/main_window_win.cpp
@@ -19,8 +20,6 @@ set(TOMECASE_APP_SOURCES
     app/commands.cpp
     app/file_flows.cpp
 )
-# The custom list's rules are core logic; listed here with the shell that uses them.
-list(APPEND TOMECASE_APP_SOURCES books/custom_list.cpp)
 # The program entry, built into Tomecase.exe only.
 set(TOMECASE_APP_ENTRY_SOURCES app/main_win.cpp)
 # About box and help.

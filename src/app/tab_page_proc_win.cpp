@@ -17,12 +17,12 @@ namespace {
 bool IsOn(HWND page, int32_t id) { return IsDlgButtonChecked(page, id) == BST_CHECKED; }
 
 void RefillCustomChoices() {
-    const bool byAuthor = SendMessageA(GetDlgItem(hActivePage, ByAuthorOptionId), BM_GETCHECK, 0, 0) == BST_CHECKED;
-    FillDropDown(hActivePage, CustomChoiceId, byAuthor ? collection.authors : collection.categories);
+    const bool byAuthor = SendMessageA(GetDlgItem(mainState.hActivePage, ByAuthorOptionId), BM_GETCHECK, 0, 0) == BST_CHECKED;
+    FillDropDown(mainState.hActivePage, CustomChoiceId, byAuthor ? collection.authors : collection.categories);
 }
 
 void ShowCustomList() {
-    activeList = &tabList[4];
+    SelectTab(4);
     FillList(0, 0);
 }
 
@@ -50,9 +50,9 @@ void OnListDoubleClick() {
 }
 
 void OnPageCommand(HWND page, int32_t id, UINT code) {
-    if (id == activeListId && code == LBN_SELCHANGE) {
+    if (id == mainState.activeListId && code == LBN_SELCHANGE) {
         UpdateStatusBar();
-    } else if (id == activeListId && code == LBN_DBLCLK) {
+    } else if (id == mainState.activeListId && code == LBN_DBLCLK) {
         OnListDoubleClick();
     } else if ((id == ByAuthorOptionId || id == ByCategoryOptionId) && code == BN_CLICKED) {
         RefillCustomChoices();

@@ -3,6 +3,7 @@
 #include <windows.h>
 #include <commctrl.h>
 
+#include <cassert>
 #include <string>
 
 #include "app/main_state_win.h"
@@ -30,7 +31,7 @@ constexpr int32_t ListWidth = mainWidth - 4;
 constexpr int32_t ListHeight = mainHeight - 82;
 constexpr int32_t CustomListTop = 80;
 
-HWND TabControl() { return GetDlgItem(hMainWindow, TabControlId); }
+HWND TabControl() { return GetDlgItem(mainState.hMainWindow, TabControlId); }
 
 HWND PageOfItem(int index) {
     TCITEMA item = {};
@@ -42,6 +43,19 @@ HWND PageOfItem(int index) {
 }
 
 int CurrentTabIndex() { return static_cast<int>(SendMessageA(TabControl(), TCM_GETCURSEL, 0, 0)); }
+
+void ShowPage(int index, int show) {
+    if (HWND page = PageOfItem(index)) ShowWindow(page, show);
+}
+
+// Selects tab t in the tab control (which sends no notification for it) and
+// shows its page only.
+void ShowTabInControl(int32_t t) {
+    const int shown = CurrentTabIndex();
+    SendMessageA(TabControl(), TCM_SETCURSEL, static_cast<WPARAM>(t - 1), 0);
+    if (shown != t - 1) ShowPage(shown, SW_HIDE);
+    ShowPage(t - 1, SW_SHOW);
+}
 
 // The tab control's display area, in the main window's client coordinates.
 RECT PageArea(HWND tabs) {
@@ -84,25 +98,20 @@ HWND InsertTabPage(HWND window, HWND tabs, int32_t t) {
     item.lParam = reinterpret_cast<LPARAM>(page);
     SendMessageA(tabs, TCM_SETITEMA, static_cast<WPARAM>(index), reinterpret_cast<LPARAM>(&item));
     if (index == 0) ShowWindow(page, SW_SHOW);
-    tabPage[static_cast<size_t>(t)] = page;
-    hActivePage = page;
+    mainState.tabPage[static_cast<size_t>(t)] = page;
+    mainState.hActivePage = page;
     return page;
-}
-
-void ShowPage(int index, int show) {
-    if (HWND page = PageOfItem(index)) ShowWindow(page, show);
 }
 
 // Acts once per actual change: the tab control sends several notifications
 // for one change, all but one naming the tab acted on last.
 void OnTabChange() {
     const int32_t t = CurrentTabIndex() + 1;
-    activeTab = t;
-    if (t == lastTab) return;
-    lastTab = t;
-    SelectTab(t);
+    mainState.activeTab = t;
+    if (t == mainState.lastTab) return;
+    SelectTab(t, TabActedOn);
     FillList(0, 0);
-    if (t == 4) FillDropDown(hActivePage, CustomChoiceId, collection.authors);
+    if (t == 4) FillDropDown(mainState.hActivePage, CustomChoiceId, collection.authors);
 }
 
 }  // namespace
@@ -119,11 +128,11 @@ bool CreateTabPages(HWND window) {
         if (page == nullptr) return false;
         const size_t i = static_cast<size_t>(t);
         if (t < TabCount) {
-            tabList[i].Create(page, TabListId[i], 2, 0, ListWidth, ListHeight, ColumnPercentages, ColumnHeadings,
+            mainState.tabList[i].Create(page, TabListId[i], 2, 0, ListWidth, ListHeight, ColumnPercentages, ColumnHeadings,
                               ColumnCount);
         } else {
             AddCustomListFilters(page);
-            tabList[i].Create(page, TabListId[i], 2, CustomListTop, ListWidth, ListHeight - 85, ColumnPercentages,
+            mainState.tabList[i].Create(page, TabListId[i], 2, CustomListTop, ListWidth, ListHeight - 85, ColumnPercentages,
                               ColumnHeadings, ColumnCount);
         }
     }
@@ -136,19 +145,22 @@ void OnTabControlNotify(UINT code) {
     OnTabChange();
 }
 
-void ShowTabInControl(int32_t t) {
-    const int shown = CurrentTabIndex();
-    SendMessageA(TabControl(), TCM_SETCURSEL, static_cast<WPARAM>(t - 1), 0);
-    if (shown != t - 1) ShowPage(shown, SW_HIDE);
-    ShowPage(t - 1, SW_SHOW);
+void SelectTab(int32_t t, uint32_t also) {
+    assert(t >= 1 && t <= TabCount);
+    const size_t i = static_cast<size_t>(t);
+    mainState.activeList = &mainState.tabList[i];
+    mainState.activeListId = TabListId[i];
+    mainState.hActivePage = mainState.tabPage[i];
+    if (also & TabShown) mainState.activeTab = t;
+    if (also & TabActedOn) mainState.lastTab = t;
+    if ((also & TabInControl) && TabControl() != nullptr) ShowTabInControl(t);
 }
 
 void ShowTabFromMenu(int32_t t) {
-    activeTab = t;
-    SelectTab(t);
+    SelectTab(t, TabShown);
     SetFocus(TabControl());
     ShowTabInControl(t);
-    fileState.shownCount = activeList->RowCount();
+    mainState.list.shownCount = mainState.activeList->RowCount();
     FillList(0, 0);
 }
 

@@ -20,10 +20,18 @@ INT_PTR CALLBACK TabPageProc(HWND page, UINT message, WPARAM wParam, LPARAM lPar
 // shows the new one on TCN_SELCHANGE, then acts on a change of tab.
 void OnTabControlNotify(UINT code);
 
+// What SelectTab changes besides the active list, list ID and page.
+enum TabSelection : uint32_t {
+    TabShown = 1,      // activeTab = t
+    TabActedOn = 2,    // lastTab = t: the tab-change handling will not act on t again
+    TabInControl = 4,  // the tab control selects t and shows its page only (when there is one)
+};
+
+// The one routine that switches tabs: tab t's (1..4) column list, list ID and
+// page become the active ones, and what also names.
+void SelectTab(int32_t t, uint32_t also = 0);
+
 // View menu: tab t (1..4) becomes the visible one and its list is refilled.
 void ShowTabFromMenu(int32_t t);
-
-// Selects tab t (1..4) in the tab control and shows its page only.
-void ShowTabInControl(int32_t t);
 
 }  // namespace tome

@@ -4,6 +4,7 @@
 #include <vector>
 
 #include "book_file.h"
+#include "text_rules.h"
 
 namespace tome {
 
@@ -12,15 +13,10 @@ namespace {
 // Past this a 32-bit program could not hold the file and its collection.
 constexpr size_t LargestBookFile = size_t(512) * 1024 * 1024;
 
-std::string FileName(const std::string& path) {
-    const size_t slash = path.find_last_of("\\/");
-    return slash == std::string::npos ? path : path.substr(slash + 1);
-}
-
 }  // namespace
 
 std::string RefusalMessage(const std::string& path, const std::string& reason) {
-    return "Cannot open the book file \"" + FileName(path) + "\".\r\n\r\n" + reason +
+    return "Cannot open the book file \"" + FileNameOf(path) + "\".\r\n\r\n" + reason +
            "\r\n\r\nNothing was loaded; the books you had open are unchanged.";
 }
 
@@ -51,7 +47,7 @@ Outcome SaveBookFile(FileSystem& fs, BookCollection& books, FileState& state) {
     PurgeDeletedBooks(books);
     const IoStatus written = ReplaceFileContent(fs, state.currentFile, SerializeBookFile(books));
     if (!written.ok) {
-        return {false, "Could not save the book file \"" + FileName(state.currentFile) + "\".\r\n\r\n" +
+        return {false, "Could not save the book file \"" + FileNameOf(state.currentFile) + "\".\r\n\r\n" +
                            written.detail +
                            "\r\n\r\nThe file on disk was not changed and your changes are still here. "
                            "Try saving again, or use Save As to save somewhere else."};

@@ -16,8 +16,6 @@ struct FileState {
     int32_t fileChanged = 0;   // 1 when the collection differs from the file
     std::string dataFolder;
     std::string settingsFile;  // empty when the data folder could not be made
-    int32_t shownCount = 0;    // rows in the visible list
-    int32_t lastFoundRow = 0;  // display position of the last Find hit
 };
 
 struct Outcome {

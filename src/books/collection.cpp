@@ -66,6 +66,11 @@ const std::string& AuthorText(const BookCollection& books, int32_t bookNumber) {
     return ListText(books.authors, books.records[bookNumber].author);
 }
 
+std::string_view ShownAuthorText(const BookCollection& books, int32_t bookNumber) {
+    const std::string& author = AuthorText(books, bookNumber);
+    return TrimmedBlanks(author) == "," ? std::string_view() : std::string_view(author);
+}
+
 int32_t AddBookAt(BookCollection& books, const Book& book, int32_t position) {
     books.records.append(book.record);
     books.titles.append(book.title);
@@ -128,41 +133,6 @@ void PurgeDeletedBooks(BookCollection& books) {
     compact(books.records);
     compact(books.titles);
     compact(books.comments);
-}
-
-std::string FormatOrderDate(uint16_t packed) {
-    const int day = packed & 31;
-    const int month = (packed & 480) >> 5;
-    const int year = (packed >> 9) + 1980;
-    char text[16];
-    std::snprintf(text, sizeof text, "%02d-%02d-%d", month, day, year);
-    return text;
-}
-
-namespace {
-
-uint16_t RotateLeft16(uint16_t v, int n) { return static_cast<uint16_t>((v << n) | (v >> (16 - n))); }
-uint16_t RotateRight16(uint16_t v, int n) { return static_cast<uint16_t>((v >> n) | (v << (16 - n))); }
-
-// The field's leading number, rounded, kept in 16 bits (wrapping like a word).
-uint16_t Word(const std::string& field) { return static_cast<uint16_t>(LenientInteger(field)); }
-
-}  // namespace
-
-uint16_t ParseOrderDate(const std::string& text) {
-    if (text.empty()) return 0;
-    std::vector<std::string> fields(1);
-    for (char c : text) {
-        if (c == '-' || c == '/') fields.emplace_back();
-        else fields.back() += c;
-    }
-    const uint16_t month = Word(fields[0]);
-    const uint16_t day = fields.size() > 1 ? Word(fields[1]) : 0;
-    const std::string yearText = fields.size() > 2 ? fields[2] : std::string();
-    uint16_t year = Word(yearText);
-    if (yearText.size() != 4) year = static_cast<uint16_t>(year + 2000);
-    const uint16_t y = static_cast<uint16_t>(year - 1980);
-    return static_cast<uint16_t>(RotateLeft16(month, 5) + RotateRight16(y, 7) + day);
 }
 
 }  // namespace tome

@@ -4,6 +4,7 @@
 
 #include <cstdint>
 #include <string>
+#include <string_view>
 
 #include "book_record.h"
 #include "one_based.h"
@@ -57,6 +58,10 @@ void SetListNumber(BookRecord& record, ListKind kind, int32_t number);
 // author number that is 0 or beyond the list reads as the empty text.
 const std::string& ListText(const TextList& list, int32_t number);
 const std::string& AuthorText(const BookCollection& books, int32_t bookNumber);
+// The author as lists and reports show it: empty when the entry holds only a
+// comma between blanks, which is what a name of only commas and blanks is
+// stored as (", ") and what an edited book's author may have been kept as.
+std::string_view ShownAuthorText(const BookCollection& books, int32_t bookNumber);
 
 // Appends a book and puts its number at sortIndex position (1..bookCount+1).
 // Returns the new book number.
@@ -73,9 +78,5 @@ void RemoveListEntry(BookCollection& books, ListKind kind, int32_t s);
 // Removes every Deleted book, renumbering the rest densely in book-number
 // order; sortIndex keeps the relative order of the remaining books.
 void PurgeDeletedBooks(BookCollection& books);
-
-// Packed order dates.
-std::string FormatOrderDate(uint16_t packed);
-uint16_t ParseOrderDate(const std::string& text);
 
 }  // namespace tome

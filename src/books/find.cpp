@@ -8,16 +8,17 @@ namespace tome {
 
 namespace {
 
-// Set while the Find box's text is being set back after a miss: the search
-// that this runs must not set it back again.
-bool settingTextBack = false;
-
+// Marks the Find box's text being set back after a miss: the search that
+// this runs must not set it back again.
 class SettingTextBack {
 public:
-    SettingTextBack() { settingTextBack = true; }
-    ~SettingTextBack() { settingTextBack = false; }
+    explicit SettingTextBack(bool& flag) : flag_(flag) { flag_ = true; }
+    ~SettingTextBack() { flag_ = false; }
     SettingTextBack(const SettingTextBack&) = delete;
     SettingTextBack& operator=(const SettingTextBack&) = delete;
+
+private:
+    bool& flag_;
 };
 
 // Whether text, lower-cased, contains needle (already lower-cased). Folds
@@ -42,14 +43,14 @@ bool ContainsLowered(std::string_view text, std::string_view needle) {
 template <class TextOf>
 bool SearchPass(const ListScreen& screen, const std::string& needle, TextOf textOf) {
     const BookCollection& books = screen.books;
-    for (int32_t r = screen.files.lastFoundRow + 1; r <= screen.files.shownCount; ++r) {
+    for (int32_t r = screen.listState.lastFoundRow + 1; r <= screen.listState.shownCount; ++r) {
         const int32_t b = screen.list.ItemDataAt(r);
         // A row naming no book of the collection (list not yet refilled) cannot match.
         if (b < 1 || b > books.bookCount()) continue;
         if (ContainsLowered(textOf(b), needle)) {
             screen.list.SelectRow(r, 0);
             UpdateStatusBar(screen);
-            screen.files.lastFoundRow = r;
+            screen.listState.lastFoundRow = r;
             return true;
         }
     }
@@ -60,7 +61,7 @@ bool SearchPass(const ListScreen& screen, const std::string& needle, TextOf text
 
 void FindNext(const ListScreen& screen) {
     const std::string text = screen.window.FindText();
-    if (text.empty()) screen.files.lastFoundRow = 0;
+    if (text.empty()) screen.listState.lastFoundRow = 0;
     if (text == FindCueText) return;
 
     screen.window.SetFindResult("");
@@ -71,10 +72,10 @@ void FindNext(const ListScreen& screen) {
     if (SearchPass(screen, needle, [&](int32_t b) -> const std::string& { return AuthorText(books, b); })) return;
     if (SearchPass(screen, needle, [&](int32_t b) -> const std::string& { return books.titles[b]; })) return;
 
-    screen.files.lastFoundRow = 0;
+    screen.listState.lastFoundRow = 0;
     screen.window.SetFindResult(NotFoundText);
-    if (!settingTextBack) {
-        SettingTextBack guard;
+    if (!screen.listState.settingFindTextBack) {
+        SettingTextBack guard(screen.listState.settingFindTextBack);
         screen.window.SetFindText(text);
     }
     screen.window.SetFindCaret(static_cast<int32_t>(text.size()));

@@ -3,6 +3,9 @@
 #include <algorithm>
 #include <charconv>
 
+#include "order_date.h"
+#include "text_rules.h"
+
 namespace tome {
 
 namespace {
@@ -31,30 +34,29 @@ bool IsBook(const BookCollection& books, int32_t bookNumber) {
 
 }  // namespace
 
-void MarkShownBooks(BookCollection& books, int32_t activeTab, FileState& files) {
-    files.shownCount = 0;
+void MarkShownBooks(BookCollection& books, int32_t activeTab, ListState& listState) {
+    listState.shownCount = 0;
     for (int32_t b : books.sortIndex.raw()) {
         BookRecord& record = books.records[b];
         record.clear(Shown);
         if (record.has(Deleted)) continue;
         if (TabShows(record, activeTab)) {
             record.set(Shown);
-            ++files.shownCount;
+            ++listState.shownCount;
         }
     }
 }
 
 std::string RowText(const BookCollection& books, int32_t bookNumber) {
     const BookRecord& record = books.records[bookNumber];
-    const std::string& author = AuthorText(books, bookNumber);
+    const std::string_view author = ShownAuthorText(books, bookNumber);
     const std::string& title = books.titles[bookNumber];
     const std::string& callNumber = ListText(books.callNumbers, record.callNumber);
     const std::string& library = ListText(books.libraries, record.library);
 
     std::string text;
     text.reserve(author.size() + title.size() + callNumber.size() + library.size() + 24);
-    // ", " is what a name of only commas and blanks was stored as.
-    if (author != ", ") text += author;
+    text += author;
     text += '\t';
     text += title;
     text += '\t';
@@ -73,8 +75,7 @@ std::string RowText(const BookCollection& books, int32_t bookNumber) {
 }
 
 std::string FilenameStatus(const std::string& currentFile) {
-    const size_t slash = currentFile.rfind('\\');
-    return "Filename:" + (slash == std::string::npos ? currentFile : currentFile.substr(slash + 1));
+    return "Filename:" + FileNameOf(currentFile);
 }
 
 std::string CategoryStatus(const BookCollection& books, int32_t bookNumber) {
@@ -91,7 +92,7 @@ std::string PositionStatus(int32_t row, int32_t shownCount) {
 
 void FillList(const ListScreen& screen, int32_t selectPosition, int32_t topPosition) {
     BookCollection& books = screen.books;
-    MarkShownBooks(books, screen.activeTab, screen.files);
+    MarkShownBooks(books, screen.activeTab, screen.listState);
 
     screen.list.SetRowCount(0);
     int32_t rows = 0;
@@ -112,12 +113,12 @@ void FillList(const ListScreen& screen, int32_t selectPosition, int32_t topPosit
 void UpdateStatusBar(const ListScreen& screen) {
     std::string category;
     std::string position;
-    if (screen.files.shownCount != 0) {
+    if (screen.listState.shownCount != 0) {
         const int32_t r = screen.list.CurrentRow();
         const int32_t b = r != 0 ? screen.list.ItemDataAt(r) : 0;
         if (IsBook(screen.books, b)) {
             category = CategoryStatus(screen.books, b);
-            position = PositionStatus(r, screen.files.shownCount);
+            position = PositionStatus(r, screen.listState.shownCount);
         }
     }
     screen.window.SetStatusText(1, FilenameStatus(screen.files.currentFile));

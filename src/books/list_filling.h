@@ -10,12 +10,21 @@
 
 namespace tome {
 
+// What filling and Find keep of the visible list.
+struct ListState {
+    int32_t shownCount = 0;    // rows in the visible list
+    int32_t lastFoundRow = 0;  // display position of the last Find hit
+    bool settingFindTextBack = false;  // Find is putting the Find box's text back after a miss
+};
+
 // Everything list filling and Find work on: the collection, its file state,
-// the visible tab (1 all books, 2 want to read, 3 have read, 4 custom list,
-// 0 before anything was loaded) and the screen behind small interfaces.
+// the visible list's state, the visible tab (1 all books, 2 want to read,
+// 3 have read, 4 custom list, 0 before anything was loaded) and the screen
+// behind small interfaces.
 struct ListScreen {
     BookCollection& books;
     FileState& files;
+    ListState& listState;
     int32_t activeTab;
     VisibleList& list;
     MainWindowTexts& window;
@@ -23,7 +32,7 @@ struct ListScreen {
 
 // Sets Shown on exactly the books the tab shows (never a Deleted one) and
 // clears it on the rest; shownCount becomes their number.
-void MarkShownBooks(BookCollection& books, int32_t activeTab, FileState& files);
+void MarkShownBooks(BookCollection& books, int32_t activeTab, ListState& listState);
 
 // Author, title, call number, publication year, order date and library,
 // joined by TAB.

@@ -1,6 +1,7 @@
 #include "sort_key.h"
 
 #include "text_case.h"
+#include "text_rules.h"
 
 namespace tome {
 
@@ -8,12 +9,6 @@ namespace {
 
 void StripRepeated(std::string_view& title, std::string_view lead) {
     while (title.substr(0, lead.size()) == lead) title.remove_prefix(lead.size());
-}
-
-std::string_view TrimmedBlanks(std::string_view text) {
-    const size_t first = text.find_first_not_of(' ');
-    if (first == std::string_view::npos) return {};
-    return text.substr(first, text.find_last_not_of(' ') - first + 1);
 }
 
 // Walks a key given in parts, lower-casing on the fly, against a finished key.

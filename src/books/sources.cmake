@@ -4,13 +4,14 @@ set(TOMECASE_BOOKS_SOURCES
     books/book_file.cpp
     books/book_store.cpp
     books/collection.cpp
+    books/order_date.cpp
     books/cp1252.cpp
     books/file_system.cpp
     books/program_state.cpp
     books/text_rules.cpp
 )
 set(TOMECASE_BOOKS_POSIX_SOURCES books/file_system_posix.cpp)
-set(TOMECASE_BOOKS_WIN_SOURCES books/file_system_win.cpp)
+set(TOMECASE_BOOKS_WIN_SOURCES books/file_system_win.cpp books/message_box_win.cpp)
 # Case folding, normalisation, sort order and the built-in lists.
 list(APPEND TOMECASE_BOOKS_SOURCES
     books/text_case.cpp
@@ -22,4 +23,5 @@ list(APPEND TOMECASE_BOOKS_SOURCES
 list(APPEND TOMECASE_BOOKS_SOURCES
     books/list_filling.cpp
     books/find.cpp
+    books/custom_list.cpp
 )

@@ -38,11 +38,17 @@ int64_t RoundHalfEven(double value) {
 
 int64_t LenientInteger(const std::string& text) { return RoundHalfEven(LenientNumber(text)); }
 
-std::string TrimBlanks(const std::string& text) {
+std::string TrimBlanks(const std::string& text) { return std::string(TrimmedBlanks(text)); }
+
+std::string_view TrimmedBlanks(std::string_view text) {
     const size_t first = text.find_first_not_of(' ');
-    if (first == std::string::npos) return std::string();
-    const size_t last = text.find_last_not_of(' ');
-    return text.substr(first, last - first + 1);
+    if (first == std::string_view::npos) return {};
+    return text.substr(first, text.find_last_not_of(' ') - first + 1);
+}
+
+std::string FileNameOf(const std::string& path) {
+    const size_t slash = path.find_last_of("\\/");
+    return slash == std::string::npos ? path : path.substr(slash + 1);
 }
 
 }  // namespace tome

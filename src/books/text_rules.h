@@ -3,6 +3,7 @@
 
 #include <cstdint>
 #include <string>
+#include <string_view>
 
 namespace tome {
 
@@ -18,5 +19,9 @@ int64_t LenientInteger(const std::string& text);
 
 // Removes blanks (character 32 only) from both ends.
 std::string TrimBlanks(const std::string& text);
+std::string_view TrimmedBlanks(std::string_view text);
+
+// The part of a path after its last "\" or "/" (the whole path when it has neither).
+std::string FileNameOf(const std::string& path);
 
 }  // namespace tome

@@ -6,6 +6,7 @@
 #include <limits>
 #include <string_view>
 
+#include "books/order_date.h"
 #include "books/text_rules.h"
 
 namespace tome {
@@ -29,8 +30,6 @@ int32_t KindOfHeading(const std::string& heading) {
 
 // Leading number of a text as a 16-bit word (wrapping, as the packed date does).
 uint16_t Word(int64_t value) { return static_cast<uint16_t>(static_cast<uint64_t>(value)); }
-uint16_t RotateRight(uint16_t v, int bits) { return static_cast<uint16_t>((v >> bits) | (v << (16 - bits))); }
-uint16_t RotateLeft(uint16_t v, int bits) { return static_cast<uint16_t>((v << bits) | (v >> (16 - bits))); }
 
 std::string_view Field(std::string_view text, int32_t column) {
     size_t start = 0;
@@ -136,11 +135,7 @@ int32_t DateKey(const std::string& text) {
     const std::string month = text.substr(0, 2);
     const std::string day = text.size() > 3 ? text.substr(3, 2) : std::string();
     const std::string year = text.size() > 4 ? text.substr(text.size() - 4) : text;
-    // Rotations rather than shifts: a year before 1980 wraps to the top of the range.
-    const uint16_t y = RotateRight(Word(LenientInteger(year) - 1980), 7);
-    const uint16_t m = RotateLeft(Word(LenientInteger(month)), 5);
-    const uint16_t d = Word(LenientInteger(day));
-    return int32_t{y} + int32_t{m} + int32_t{d};
+    return DateSum(Word(LenientInteger(month)), Word(LenientInteger(day)), Word(LenientInteger(year) - 1980));
 }
 
 void ColumnListModel::SetLayout(ColumnLayout layout) { layout_ = std::move(layout); }

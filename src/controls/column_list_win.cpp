@@ -4,9 +4,13 @@
 #include <cstring>
 #include <vector>
 
+#include "controls/child_window_win.h"
+
 namespace tome {
 
-int32_t activeListId = 0;
+int32_t* cColumnList::sharedListId_ = nullptr;
+
+void cColumnList::ShareListId(int32_t* id) { sharedListId_ = id; }
 
 namespace {
 
@@ -27,18 +31,6 @@ SIZE Mapped1024(HWND parent) {
         r.bottom = MulDiv(1024, HIWORD(base), 8);
     }
     return SIZE{r.right, r.bottom};
-}
-
-HWND CreateChild(HWND parent, DWORD exStyle, const char* className, const std::string& text, DWORD style, int id,
-                 RECT where) {
-    HWND control = CreateWindowExA(exStyle, className, text.c_str(), WS_CHILD | WS_VISIBLE | style, where.left,
-                                   where.top, where.right - where.left, where.bottom - where.top, parent,
-                                   reinterpret_cast<HMENU>(static_cast<UINT_PTR>(static_cast<uint16_t>(id))),
-                                   reinterpret_cast<HINSTANCE>(GetWindowLongPtrA(parent, GWLP_HINSTANCE)), nullptr);
-    // Controls on a page use the page's font (a dialog only gives it to the
-    // controls of its template).
-    if (control != nullptr) SendMessageA(control, WM_SETFONT, SendMessageA(parent, WM_GETFONT, 0, 0), FALSE);
-    return control;
 }
 
 // Advance widths of a font's 256 characters. GDI measures a run of text as
@@ -140,7 +132,7 @@ private:
 
 }  // namespace
 
-HWND cColumnList::ListBox() const { return hParent_ ? GetDlgItem(hParent_, activeListId) : nullptr; }
+HWND cColumnList::ListBox() const { return hParent_ ? GetDlgItem(hParent_, ControlId()) : nullptr; }
 
 bool cColumnList::PixelBased(HWND parent) const {
     RECT outer;
@@ -159,7 +151,7 @@ void cColumnList::GetListOrigin(int32_t& x, int32_t& y) const {
 void cColumnList::Create(HWND parent, int32_t listId, int32_t x, int32_t y, int32_t width, int32_t height,
                          const int32_t* percentages, const std::string* headings, int32_t n) {
     hParent_ = parent;
-    activeListId = listId;
+    *sharedListId_ = listId;
 
     const bool pixelBased = PixelBased(parent);
     const SIZE mapped = Mapped1024(parent);
@@ -255,10 +247,6 @@ void cColumnList::Redisplay() {
 void cColumnList::ShowSorted() {
     Redisplay();
     SelectRow(model_.StoredCurrentRow(), 0);
-}
-
-void cColumnList::SortByColumn(int32_t column) {
-    if (model_.SortByColumn(column)) ShowSorted();
 }
 
 void cColumnList::ClickHeading(int32_t column, HWND heading) {

@@ -12,12 +12,6 @@
 
 namespace tome {
 
-// Control ID of the list box of the visible tab (main-window state). Every
-// column list looks its list box up by this ID on its own parent, so one
-// whose tab is not visible finds none and changes only its model. Create
-// sets it to the new list's ID.
-extern int32_t activeListId;
-
 // Window property on a parent measured in dialog units. Parents without it
 // (the program's pages) are measured in pixels.
 constexpr char DialogUnitsProperty[] = "Tomecase.DialogUnits";
@@ -30,8 +24,15 @@ public:
     cColumnList(const cColumnList&) = delete;
     cColumnList& operator=(const cColumnList&) = delete;
 
+    // Every column list looks its list box up by one shared ID, that of the
+    // visible tab's list box (the main window's state keeps it), on its own
+    // parent: one whose tab is not visible finds none and changes only its
+    // model. Create sets it to the new list's ID. The window that shows the
+    // lists names it here before the first Create.
+    static void ShareListId(int32_t* id);
+
     HWND ParentHandle() const { return hParent_; }
-    int32_t ControlId() const { return activeListId; }
+    int32_t ControlId() const { return *sharedListId_; }
     int32_t ColumnCount() const { return model_.ColumnCount(); }
     int32_t RowCount() const { return model_.RowCount(); }
     void SetRowCount(int32_t count) { model_.SetRowCount(count); }
@@ -55,9 +56,6 @@ public:
     // Cuts text to the leading characters that fit in maxWidth pixels in the
     // window's font; at most 127 characters are measured and kept.
     void FitText(HWND window, std::string& text, int32_t maxWidth) const;
-    int32_t DateKey(const std::string& text) const { return ::tome::DateKey(text); }
-    // Sorts by a column (1..n), ascending unless it already looks ascending.
-    void SortByColumn(int32_t column);
 
     const ColumnListModel& Model() const { return model_; }
 
@@ -69,6 +67,7 @@ private:
     void ClickHeading(int32_t column, HWND heading);
     bool PixelBased(HWND parent) const;
 
+    static int32_t* sharedListId_;
     HWND hParent_ = nullptr;
     ColumnListModel model_;
     int32_t originX_ = 0;

@@ -2,26 +2,19 @@
 
 #include <commctrl.h>
 
-#include "app/main_state_win.h"
-#include "app/tab_pages_win.h"
+#include "books/message_box_win.h"
 #include "books/program_state.h"
 #include "dialogs/book_save.h"
 #include "dialogs/dialog_engine_win.h"
+#include "dialogs/dialog_host_win.h"
 
 namespace tome {
-
-MessageBoxFunction dialogMessageBox = MessageBoxA;
-ListFiller fillMainList = nullptr;
 
 namespace {
 
 const char AddCaption[] = "Add Book to List";
 const char EditCaption[] = "Edit Book Data";
 const char ViewCaption[] = "View Book Data";
-
-// The open dialog's mode and, after a save, where the book went.
-bool viewMode = false;
-int32_t savedPosition = 0;
 
 DialogSpec BookDialogSpec(bool view) {
     const uint32_t box = view ? WS_DISABLED : 0;
@@ -130,9 +123,9 @@ void Complete(HWND dialog, int id) {
 }
 
 BOOL OnInitDialog(HWND dialog, int32_t argument) {
-    viewMode = argument < 0;
-    const int32_t position = viewMode ? -argument : argument;
-    if (!viewMode) {
+    bookDialog.viewMode = argument < 0;
+    const int32_t position = bookDialog.viewMode ? -argument : argument;
+    if (!bookDialog.viewMode) {
         FillDropDown(dialog, AuthorBoxId, collection.authors);
         FillDropDown(dialog, CallNumberBoxId, collection.callNumbers);
         FillDropDown(dialog, PublisherBoxId, collection.publishers);
@@ -140,47 +133,47 @@ BOOL OnInitDialog(HWND dialog, int32_t argument) {
         FillDropDown(dialog, CategoryBoxId, collection.categories);
     }
     CheckRadioButton(dialog, BookWantToReadId, BookHaveReadId, BookWantToReadId);
-    dialogBookNumber = position == 0 ? 0 : activeList->ItemDataAt(position);
-    if (dialogBookNumber != 0) {
-        WriteForm(dialog, FormOfBook(collection, dialogBookNumber));
-        SetWindowTextA(dialog, viewMode ? ViewCaption : EditCaption);
-    } else if (presetAuthor != 0) {
-        SetBoxText(dialog, AuthorBoxId, ListText(collection.authors, presetAuthor));
+    bookDialog.dialogBookNumber = position == 0 ? 0 : dialogHost->BookAtRow(position);
+    if (bookDialog.dialogBookNumber != 0) {
+        WriteForm(dialog, FormOfBook(collection, bookDialog.dialogBookNumber));
+        SetWindowTextA(dialog, bookDialog.viewMode ? ViewCaption : EditCaption);
+    } else if (bookDialog.presetAuthor != 0) {
+        SetBoxText(dialog, AuthorBoxId, ListText(collection.authors, bookDialog.presetAuthor));
     }
     // Viewing: the dialog manager gives the focus to the one enabled control,
     // "&Cancel", which Enter presses too, since "&Save" is disabled.
-    if (viewMode) {
+    if (bookDialog.viewMode) {
         SendMessageA(dialog, DM_SETDEFID, IDCANCEL, 0);
         return TRUE;
     }
     SetFocus(GetDlgItem(dialog, AuthorBoxId));
-    authorBoxHasFocus = 1;
+    bookDialog.authorBoxHasFocus = 1;
     return FALSE;
 }
 
 void OnSave(HWND dialog) {
     // Enter while viewing: there is nothing to save.
-    if (viewMode) {
+    if (bookDialog.viewMode) {
         EndModal(dialog, IDCANCEL);
         return;
     }
-    const BookSaveResult result = SaveBook(collection, fileState, ReadForm(dialog), dialogBookNumber);
+    const BookSaveResult result = SaveBook(collection, fileState, ReadForm(dialog), bookDialog.dialogBookNumber);
     if (!result.saved) {
-        dialogMessageBox(nullptr, result.refusal.text.c_str(), result.refusal.caption.c_str(), result.refusal.style);
+        AskUser(result.refusal.text, result.refusal.caption, result.refusal.style);
         SetFocus(GetDlgItem(dialog, BoxOf(result.field)));
         return;
     }
-    savedPosition = result.position;
+    bookDialog.savedPosition = result.position;
     EndModal(dialog, IDOK);
 }
 
 void OnCommand(HWND dialog, int id, int notification) {
     switch (id) {
         case AuthorBoxId:
-            if (notification == CBN_SETFOCUS) authorBoxHasFocus = 1;
-            if (notification == CBN_KILLFOCUS) authorBoxHasFocus = 0;
+            if (notification == CBN_SETFOCUS) bookDialog.authorBoxHasFocus = 1;
+            if (notification == CBN_KILLFOCUS) bookDialog.authorBoxHasFocus = 0;
             // An edited book's author is not completed: it may be kept as typed.
-            if (notification == CBN_EDITCHANGE && dialogBookNumber == 0) Complete(dialog, id);
+            if (notification == CBN_EDITCHANGE && bookDialog.dialogBookNumber == 0) Complete(dialog, id);
             break;
         case CallNumberBoxId:
         case PublisherBoxId:
@@ -189,11 +182,11 @@ void OnCommand(HWND dialog, int id, int notification) {
             if (notification == CBN_EDITCHANGE) Complete(dialog, id);
             break;
         case BookWantToReadId:
-            if (notification == BN_CLICKED) SetBoxText(dialog, OrderDateBoxId, stashedOrderDate);
+            if (notification == BN_CLICKED) SetBoxText(dialog, OrderDateBoxId, bookDialog.stashedOrderDate);
             break;
         case BookHaveReadId:
             if (notification == BN_CLICKED) {
-                stashedOrderDate = BoxText(dialog, OrderDateBoxId);
+                bookDialog.stashedOrderDate = BoxText(dialog, OrderDateBoxId);
                 SetBoxText(dialog, OrderDateBoxId, "");
             }
             break;
@@ -230,26 +223,16 @@ INT_PTR CALLBACK BookDialogProc(HWND dialog, UINT message, WPARAM wParam, LPARAM
 }
 
 void ShowBookDialog(int32_t position) {
-    HWND dialog = CreateSpecDialog(BookDialogSpec(position < 0), hMainWindow, true);
+    HWND dialog = CreateSpecDialog(BookDialogSpec(position < 0), dialogHost->Owner(), true);
     if (dialog == nullptr) return;
-    hBookDialog = dialog;
-    if (RunModal(dialog, BookDialogProc, position) == IDOK) ShowSavedBookInAllBooks(savedPosition);
-    if (HWND list = GetDlgItem(hActivePage, activeList->ControlId())) SetFocus(list);
-}
-
-void ShowSavedBookInAllBooks(int32_t position) {
-    if (GetDlgItem(hMainWindow, TabControlId) != nullptr) ShowTabInControl(1);
-    activeTab = 1;
-    // The tab shown is the tab acted on: a click on the tab shown before the
-    // save must switch back to it.
-    lastTab = 1;
-    SelectTab(1);
-    if (fillMainList != nullptr) fillMainList(position, position - 9);
+    bookDialog.hBookDialog = dialog;
+    if (RunModal(dialog, BookDialogProc, position) == IDOK) dialogHost->ShowSavedBook(bookDialog.savedPosition);
+    dialogHost->FocusList();
 }
 
 void RemoveAuthorCompletion() {
-    if (!authorBoxHasFocus || !IsWindow(hBookDialog)) return;
-    HWND box = GetDlgItem(hBookDialog, AuthorBoxId);
+    if (!bookDialog.authorBoxHasFocus || !IsWindow(bookDialog.hBookDialog)) return;
+    HWND box = GetDlgItem(bookDialog.hBookDialog, AuthorBoxId);
     std::string text = TextOf(box);
     DWORD start = 0, end = 0;
     SendMessageA(box, CB_GETEDITSEL, reinterpret_cast<WPARAM>(&start), reinterpret_cast<LPARAM>(&end));

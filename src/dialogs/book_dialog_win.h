@@ -1,6 +1,6 @@
 // The book dialog: adds a book, edits one or shows one read-only, over the
 // core's SaveBook. Also what the list maintenance dialog and the main window
-// share with it: FillDropDown, the message-box seam and the list refill.
+// share with it: FillDropDown and TextOf.
 #pragma once
 
 #include <windows.h>
@@ -25,20 +25,9 @@ constexpr int BookWantToReadId = 2031;
 constexpr int BookHaveReadId = 2032;
 constexpr int CommentsBoxId = 2033;
 
-// Message boxes of the book and list maintenance dialogs go through this
-// (MessageBoxA), so tests can answer them without showing anything.
-using MessageBoxFunction = int(WINAPI*)(HWND owner, LPCSTR text, LPCSTR caption, UINT style);
-extern MessageBoxFunction dialogMessageBox;
-
-// FillList over the main window's visible list and status bar. The main
-// window sets it at set-up; while it is null there is no list to refill.
-using ListFiller = void (*)(int32_t selectPosition, int32_t topPosition);
-extern ListFiller fillMainList;
-
 // 0 adds a book; p > 0 edits and p < 0 shows read-only the book at display
-// position |p| of the visible list. A save switches the main window to the
-// All Books tab with the saved book selected. Afterwards the visible list
-// has the keyboard focus.
+// position |p| of the visible list. A save has the host show the saved book
+// in All Books. Afterwards the visible list has the keyboard focus.
 void ShowBookDialog(int32_t position);
 INT_PTR CALLBACK BookDialogProc(HWND dialog, UINT message, WPARAM wParam, LPARAM lParam);
 
@@ -50,12 +39,6 @@ void FillDropDown(HWND dialog, int controlId, const TextList& list);
 // focus, removes its selected (completed) characters and puts the caret at
 // the end, so the key then acts on what was typed.
 void RemoveAuthorCompletion();
-
-// Tab 1 becomes the shown and active tab (tab control, page, list, list ID,
-// activeTab and lastTab), then the list is refilled with sortIndex position
-// selected and up to nine rows above it. Without a main window only the
-// state changes.
-void ShowSavedBookInAllBooks(int32_t position);
 
 // A window's text.
 std::string TextOf(HWND window);

@@ -3,10 +3,11 @@
 #include <cassert>
 #include <vector>
 
-#include "app/user_prompts.h"
 #include "books/normalise.h"
+#include "books/order_date.h"
 #include "books/sort_key.h"
 #include "books/text_rules.h"
+#include "books/user_prompts.h"
 
 namespace tome {
 
@@ -44,11 +45,7 @@ bool OrderDateFits(const std::string& text) {
     // Fields split as ParseOrderDate splits them and read without its 16-bit
     // wrapping, so that a day of 33 or a month of 65537 cannot pass for
     // another date.
-    std::vector<std::string> fields(1);
-    for (char c : text) {
-        if (c == '-' || c == '/') fields.emplace_back();
-        else fields.back() += c;
-    }
+    const std::vector<std::string> fields = DateFields(text);
     if (fields.size() < 2) return false;
     const int64_t month = LenientInteger(fields[0]);
     const int64_t day = LenientInteger(fields[1]);

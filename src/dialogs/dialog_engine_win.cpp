@@ -2,6 +2,8 @@
 
 #include <vector>
 
+#include "controls/child_window_win.h"
+
 namespace tome {
 
 namespace {
@@ -54,12 +56,8 @@ void ResizeClient(HWND window, int width, int height, bool centre) {
 HINSTANCE ProgramInstance() { return GetModuleHandleA(nullptr); }
 
 HWND AddPixelControl(HWND parent, const ControlSpec& c) {
-    HWND control = CreateWindowExA(c.exStyle, c.className.c_str(), c.text.c_str(), c.style | WS_CHILD | WS_VISIBLE,
-                                   c.x, c.y, c.width, c.height, parent,
-                                   reinterpret_cast<HMENU>(static_cast<UINT_PTR>(static_cast<uint16_t>(c.id))),
-                                   ProgramInstance(), nullptr);
-    if (control != nullptr) SendMessageA(control, WM_SETFONT, SendMessageA(parent, WM_GETFONT, 0, 0), FALSE);
-    return control;
+    return CreateChild(parent, c.exStyle, c.className.c_str(), c.text, c.style, c.id,
+                       RECT{c.x, c.y, c.x + c.width, c.y + c.height});
 }
 
 HWND CreateSpecDialog(const DialogSpec& spec, HWND owner, bool inPixels) {

@@ -4,7 +4,7 @@
 #include <cassert>
 #include <vector>
 
-#include "app/user_prompts.h"
+#include "books/user_prompts.h"
 
 namespace tome {
 

@@ -2,21 +2,20 @@
 
 #include <cassert>
 
-#include "app/main_state_win.h"
+#include "books/message_box_win.h"
 #include "books/program_state.h"
 #include "dialogs/book_dialog_win.h"
 #include "dialogs/dialog_engine_win.h"
+#include "dialogs/dialog_host_win.h"
 #include "dialogs/list_maintenance.h"
 
 namespace tome {
 
+ListMaintenanceState maintenance;
+
 namespace {
 
-// The dialog's list (its command, 211-215) and mode: 1 Add, 2 Change, 3 Remove.
-int32_t maintenanceList = 0;
-int32_t maintenanceMode = 1;
-
-const MaintainedList& List() { return *MaintainedListOf(maintenanceList); }
+const MaintainedList& List() { return *MaintainedListOf(maintenance.list); }
 
 DialogSpec MaintenanceSpec(const MaintainedList& list) {
     const bool authors = list.kind == ListKind::Authors;
@@ -41,7 +40,7 @@ DialogSpec MaintenanceSpec(const MaintainedList& list) {
 }
 
 void Show(const UserMessage& message) {
-    dialogMessageBox(nullptr, message.text.c_str(), message.caption.c_str(), message.style);
+    AskUser(message.text, message.caption, message.style);
 }
 
 void Focus(HWND dialog, int id) { SetFocus(GetDlgItem(dialog, id)); }
@@ -54,7 +53,7 @@ void ChooseMode(HWND dialog, int32_t mode) {
     SetWindowTextA(text, "");
     EnableWindow(list, FALSE);
     EnableWindow(text, FALSE);
-    maintenanceMode = mode;
+    maintenance.mode = mode;
     if (mode != 3) EnableWindow(text, TRUE);
     if (mode != 1) EnableWindow(list, TRUE);
     Focus(dialog, mode == 1 ? MaintenanceTextId : MaintenanceListId);
@@ -75,7 +74,7 @@ void CopyPickedItem(HWND dialog) {
 }
 
 void Finish(HWND dialog) {
-    if (fillMainList != nullptr) fillMainList(0, 0);
+    dialogHost->RefillList();
     FinishMaintenance(fileState);
     EndModal(dialog, IDOK);
 }
@@ -119,7 +118,7 @@ void RemoveEntry(HWND dialog) {
         }
     } else {
         const UserMessage question = RemoveEntryQuestion(List(), TextOf(list));
-        if (dialogMessageBox(nullptr, question.text.c_str(), question.caption.c_str(), question.style) == IDOK) {
+        if (AskUser(question.text, question.caption, question.style) == AnswerOk) {
             RemoveListEntry(collection, List().kind, s);
         }
     }
@@ -127,10 +126,10 @@ void RemoveEntry(HWND dialog) {
 }
 
 BOOL OnInitDialog(HWND dialog, int32_t command) {
-    maintenanceList = command;
+    maintenance.list = command;
     FillDropDown(dialog, MaintenanceListId, collection.list(List().kind));
     CheckRadioButton(dialog, MaintenanceAddId, MaintenanceRemoveId, MaintenanceAddId);
-    maintenanceMode = 1;
+    maintenance.mode = 1;
     EnableWindow(GetDlgItem(dialog, MaintenanceListId), FALSE);
     Focus(dialog, MaintenanceTextId);
     return FALSE;
@@ -145,9 +144,9 @@ void OnCommand(HWND dialog, int id, int notification) {
             if (notification == CBN_CLOSEUP) CopyPickedItem(dialog);
             break;
         case IDOK:
-            if (maintenanceMode == 1) AddEntry(dialog);
-            if (maintenanceMode == 2) ChangeEntry(dialog);
-            if (maintenanceMode == 3) RemoveEntry(dialog);
+            if (maintenance.mode == 1) AddEntry(dialog);
+            if (maintenance.mode == 2) ChangeEntry(dialog);
+            if (maintenance.mode == 3) RemoveEntry(dialog);
             break;
         case IDCANCEL: EndModal(dialog, IDCANCEL); break;
     }
@@ -167,7 +166,7 @@ void ShowListMaintenance(int32_t command) {
     const MaintainedList* list = MaintainedListOf(command);
     assert(list != nullptr);
     if (list == nullptr) return;
-    HWND dialog = CreateSpecDialog(MaintenanceSpec(*list), hMainWindow, true);
+    HWND dialog = CreateSpecDialog(MaintenanceSpec(*list), dialogHost->Owner(), true);
     if (dialog == nullptr) return;
     RunModal(dialog, ListMaintenanceProc, command);
 }

@@ -5,6 +5,7 @@ set(TOMECASE_DIALOGS_SOURCES
 set(TOMECASE_DIALOGS_WIN_SOURCES
     dialogs/book_dialog_state_win.cpp
     dialogs/dialog_engine_win.cpp
+    dialogs/dialog_host_win.cpp
 )
 # Saving a book and maintaining the drop-down lists, portable and unit-tested.
 list(APPEND TOMECASE_DIALOGS_SOURCES

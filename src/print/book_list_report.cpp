@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "books/order_date.h"
 #include "books/text_rules.h"
 #include "print/report_layout.h"
 
@@ -42,8 +43,7 @@ std::string BookListTitle(int32_t activeTab) {
 }
 
 std::string BookListEntry(const BookCollection& books, int32_t bookNumber) {
-    const std::string& author = AuthorText(books, bookNumber);
-    return (TrimBlanks(author) == "," ? std::string() : author) + " - " + books.titles[bookNumber];
+    return std::string(ShownAuthorText(books, bookNumber)) + " - " + books.titles[bookNumber];
 }
 
 void PrintBookList(TextPrinter& printer, const BookCollection& books, int32_t activeTab) {

@@ -4,6 +4,7 @@
 #include <utility>
 #include <vector>
 
+#include "books/order_date.h"
 #include "print/comment_lines.h"
 #include "print/report_layout.h"
 

@@ -1,7 +1,5 @@
 #include "print/reports_win.h"
 
-#include "app/main_state_win.h"
-#include "books/program_state.h"
 #include "print/book_list_report.h"
 #include "print/book_report.h"
 #include "print/text_printer_win.h"
@@ -17,9 +15,5 @@ void PrintBook(const BookCollection& books, const cColumnList& list, int32_t pos
     cTPrint printer;
     PrintBook(printer, books, list.ItemDataAt(position));
 }
-
-void PrintBookList() { PrintBookList(collection, activeTab); }
-
-void PrintBook(int32_t position) { PrintBook(collection, *activeList, position); }
 
 }  // namespace tome

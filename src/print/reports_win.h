@@ -9,15 +9,10 @@
 
 namespace tome {
 
-// File "&Print" and the "Print" button: the list of the visible tab
-// (activeTab) from the program's collection.
-void PrintBookList();
-// Context menu "Print Book": the book at a display position of activeList;
-// called only when a row is selected.
-void PrintBook(int32_t position);
-
-// The same for a collection, tab and list the caller names.
+// File "&Print" and the "Print" button: the list of a tab (1..4) from books.
 void PrintBookList(const BookCollection& books, int32_t tab);
+// Context menu "Print Book": the book at a display position of list; called
+// only when a row is selected.
 void PrintBook(const BookCollection& books, const cColumnList& list, int32_t position);
 
 }  // namespace tome

@@ -61,9 +61,10 @@ Shared& Data() {
 void BM_FillList(benchmark::State& state) {
     BookCollection books = Data().books;
     FileState files;
+    ListState listState;
     RowsOnly list;
     Texts window;
-    const ListScreen screen{books, files, 1, list, window};
+    const ListScreen screen{books, files, listState, 1, list, window};
     for (auto _ : state) FillList(screen, 0, 0);
     if (list.rows.size() != size_t(books.bookCount())) state.SkipWithError("not every book was listed");
 }
@@ -88,9 +89,10 @@ void BM_PlainRowCopy(benchmark::State& state) {
 void BM_FindMiss(benchmark::State& state) {
     BookCollection books = Data().books;
     FileState files;
+    ListState listState;
     RowsOnly list;
     Texts window;
-    const ListScreen screen{books, files, 1, list, window};
+    const ListScreen screen{books, files, listState, 1, list, window};
     FillList(screen, 0, 0);
     window.onChange = [&] { FindNext(screen); };
     for (auto _ : state) {

@@ -5,7 +5,7 @@
 #include <string>
 #include <vector>
 
-#include "app/user_prompts.h"
+#include "books/user_prompts.h"
 #include "books/book_file.h"
 
 namespace tome {

@@ -4,6 +4,8 @@
 
 #include <random>
 
+#include "books/order_date.h"
+
 namespace tome {
 namespace {
 

@@ -96,13 +96,14 @@ TEST_F(CustomListTest, ClearRemovesEveryMark) {
 
 TEST_F(CustomListTest, TheFourthTabShowsTheMarkedBooksButNeverADeletedOne) {
     FileState files;
+    ListState listState;
     testing::FakeList list;
     testing::FakeWindow window;
     BuildCustomList(books, CustomListBy::Author, 1, OnlyHaveRead);
-    FillList(ListScreen{books, files, 4, list, window}, 0, 0);
+    FillList(ListScreen{books, files, listState, 4, list, window}, 0, 0);
     ASSERT_EQ(list.shownRows().size(), 1u);
     EXPECT_EQ(list.shownRows()[0].item, read);
-    EXPECT_EQ(files.shownCount, 1);
+    EXPECT_EQ(listState.shownCount, 1);
 }
 
 TEST(StateFilter, FirstOptionThatIsOn) {

@@ -15,6 +15,7 @@ using testing::FakeWindow;
 struct FindShelf {
     BookCollection books;
     FileState files;
+    ListState listState;
     FakeList list;
     FakeWindow window;
 
@@ -31,7 +32,7 @@ struct FindShelf {
         list.calls.clear();
     }
 
-    ListScreen screen() { return ListScreen{books, files, 1, list, window}; }
+    ListScreen screen() { return ListScreen{books, files, listState, 1, list, window}; }
 };
 
 const std::vector<std::pair<std::string, std::string>> TenRows = {
@@ -43,11 +44,11 @@ const std::vector<std::pair<std::string, std::string>> TenRows = {
 TEST(FindNext, TypingSmilOneLetterAtATime) {
     FindShelf s(TenRows);
     s.window.Type("");  // the Find box gets the focus and is cleared
-    EXPECT_EQ(s.files.lastFoundRow, 0);
+    EXPECT_EQ(s.listState.lastFoundRow, 0);
 
     s.window.Type("s");
     EXPECT_EQ(s.list.CurrentRow(), 3);
-    EXPECT_EQ(s.files.lastFoundRow, 3);
+    EXPECT_EQ(s.listState.lastFoundRow, 3);
     EXPECT_EQ(s.window.status[3], " 3 : 10");
 
     s.window.Type("sm");
@@ -56,7 +57,7 @@ TEST(FindNext, TypingSmilOneLetterAtATime) {
     const int changesBefore = s.window.changes;
     s.window.Type("smi");  // nothing after row 8: once more from row 1
     EXPECT_EQ(s.list.CurrentRow(), 3);
-    EXPECT_EQ(s.files.lastFoundRow, 3);
+    EXPECT_EQ(s.listState.lastFoundRow, 3);
     EXPECT_EQ(s.window.findResult, "");
     EXPECT_EQ(s.window.findText, "smi");
     EXPECT_EQ(s.window.caret, 3);
@@ -64,7 +65,7 @@ TEST(FindNext, TypingSmilOneLetterAtATime) {
 
     s.window.Type("smil");
     EXPECT_EQ(s.list.CurrentRow(), 5);
-    EXPECT_EQ(s.files.lastFoundRow, 5);
+    EXPECT_EQ(s.listState.lastFoundRow, 5);
     EXPECT_EQ(s.window.status[3], " 5 : 10");
     EXPECT_EQ(s.list.calls, (std::vector<std::string>{"SelectRow(3,0)", "SelectRow(8,0)", "SelectRow(3,0)",
                                                       "SelectRow(5,0)"}));
@@ -86,7 +87,7 @@ TEST(FindNext, NotFoundSearchesTwiceAndKeepsTheSelection) {
     EXPECT_EQ(s.window.findResult, "Not found");
     EXPECT_EQ(s.window.findText, "smq");
     EXPECT_EQ(s.window.caret, 3);
-    EXPECT_EQ(s.files.lastFoundRow, 0);
+    EXPECT_EQ(s.listState.lastFoundRow, 0);
     EXPECT_TRUE(s.list.calls.empty());
     EXPECT_EQ(s.list.CurrentRow(), 3);
 
@@ -118,25 +119,25 @@ TEST(FindNext, BlanksAreSearchedUnchanged) {
     FindShelf s({{"Poe", "War Games"}, {"Lee", "War  Games"}, {"Eco", "Peace"}});
     s.window.Type("  ");
     EXPECT_EQ(s.list.CurrentRow(), 2);
-    EXPECT_EQ(s.files.lastFoundRow, 2);
+    EXPECT_EQ(s.listState.lastFoundRow, 2);
 }
 
 TEST(FindNext, CueTextAndEmptyTextDoNotSearch) {
     FindShelf s(TenRows);
     s.window.Type("sm");
-    ASSERT_EQ(s.files.lastFoundRow, 3);
+    ASSERT_EQ(s.listState.lastFoundRow, 3);
     s.window.findResult = "Not found";
     s.list.itemDataCalls = 0;
 
     s.window.Type("Author/Title");
     EXPECT_EQ(s.list.itemDataCalls, 0);
     EXPECT_EQ(s.window.findResult, "Not found");
-    EXPECT_EQ(s.files.lastFoundRow, 3);
+    EXPECT_EQ(s.listState.lastFoundRow, 3);
 
     s.window.Type("");
     EXPECT_EQ(s.list.itemDataCalls, 0);
     EXPECT_EQ(s.window.findResult, "");
-    EXPECT_EQ(s.files.lastFoundRow, 0);
+    EXPECT_EQ(s.listState.lastFoundRow, 0);
     EXPECT_EQ(s.window.textsSetByCode, 0);
 }
 
@@ -150,7 +151,7 @@ TEST(FindNext, EmptyListIsNotFound) {
 TEST(FindNext, LastFoundRowSurvivesARefill) {
     FindShelf s(TenRows);
     s.window.Type("s");
-    ASSERT_EQ(s.files.lastFoundRow, 3);
+    ASSERT_EQ(s.listState.lastFoundRow, 3);
     FillList(s.screen(), 0, 0);
     s.window.Type("sm");
     EXPECT_EQ(s.list.CurrentRow(), 8);

@@ -34,6 +34,18 @@ TEST(TrimBlanks, TrimsOnlyBlanks) {
     EXPECT_EQ(TrimBlanks("  QA76  "), "QA76");
     EXPECT_EQ(TrimBlanks("   "), "");
     EXPECT_EQ(TrimBlanks("\tx "), "\tx");
+    EXPECT_EQ(TrimmedBlanks(" a b "), "a b");
+    EXPECT_EQ(TrimmedBlanks(""), "");
+}
+
+// Windows takes either slash between folders; the status bar and the
+// messages name the file alone either way.
+TEST(FileNameOf, AfterTheLastSlashOfEitherKind) {
+    EXPECT_EQ(FileNameOf("C:\\Books\\My books.lib"), "My books.lib");
+    EXPECT_EQ(FileNameOf("C:/Books/Shelf\\a.lib"), "a.lib");
+    EXPECT_EQ(FileNameOf("C:\\Books/b.lib"), "b.lib");
+    EXPECT_EQ(FileNameOf("plain.lib"), "plain.lib");
+    EXPECT_EQ(FileNameOf("C:\\Books\\"), "");
 }
 
 }  // namespace

@@ -191,13 +191,13 @@ protected:
         owner = CreateWindowExA(0, "STATIC", "About box owner", WS_OVERLAPPEDWINDOW | WS_VISIBLE, 0, 0, 300, 200,
                                 nullptr, nullptr, nullptr, nullptr);
         ASSERT_NE(owner, nullptr);
-        tome::hMainWindow = owner;
+        tome::mainState.hMainWindow = owner;
         tome::aboutShellOpen = RecordShellOpen;
         shellCalls.clear();
     }
     void TearDown() override {
         tome::aboutShellOpen = ShellExecuteA;
-        tome::hMainWindow = nullptr;
+        tome::mainState.hMainWindow = nullptr;
         DestroyWindow(owner);
     }
 

@@ -10,7 +10,11 @@
 #include <string>
 #include <vector>
 
+#include "app/main_dialog_host_win.h"
 #include "app/main_state_win.h"
+#include "app/screen_win.h"
+#include "app/tab_pages_win.h"
+#include "books/message_box_win.h"
 #include "books/book_file.h"
 #include "books/program_state.h"
 #include "dialogs/book_dialog_win.h"
@@ -186,12 +190,13 @@ protected:
     void SetUp() override {
         collection = SampleBooks();
         fileState = tome::FileState();
-        tome::dialogMessageBox = AnswerMessage;
-        tome::fillMainList = RecordFill;
-        tome::presetAuthor = 0;
-        tome::stashedOrderDate.clear();
-        tome::activeTab = 0;
-        tome::lastTab = 1;
+        tome::messageBox = AnswerMessage;
+        tome::dialogHost = &tome::mainDialogHost;
+        tome::mainDialogHost.fill = RecordFill;
+        tome::bookDialog.presetAuthor = 0;
+        tome::bookDialog.stashedOrderDate.clear();
+        tome::mainState.activeTab = 0;
+        tome::mainState.lastTab = 1;
         tome::SelectTab(1);
         ShowRowsOfAllBooks();
         shownMessages.clear();
@@ -199,18 +204,18 @@ protected:
         listFills.clear();
     }
     void TearDown() override {
-        tome::dialogMessageBox = MessageBoxA;
-        tome::fillMainList = nullptr;
-        tome::hMainWindow = nullptr;
-        tome::tabPage = {};
+        tome::messageBox = MessageBoxA;
+        tome::mainDialogHost.fill = tome::FillList;
+        tome::mainState.hMainWindow = nullptr;
+        tome::mainState.tabPage = {};
         tome::SelectTab(1);
-        tome::tabList[1].SetRowCount(0);
+        tome::mainState.tabList[1].SetRowCount(0);
         collection = tome::BookCollection();
         fileState = tome::FileState();
     }
 
     static void ShowRowsOfAllBooks() {
-        tome::cColumnList& list = tome::tabList[1];
+        tome::cColumnList& list = tome::mainState.tabList[1];
         list.SetRowCount(0);
         for (int32_t p = 1; p <= collection.bookCount(); ++p) {
             std::string row;
@@ -226,9 +231,9 @@ protected:
         return 0;
     }
 
-    static HWND Box(int id) { return GetDlgItem(tome::hBookDialog, id); }
+    static HWND Box(int id) { return GetDlgItem(tome::bookDialog.hBookDialog, id); }
     static std::string BoxText(int id) { return tome::TextOf(Box(id)); }
-    static bool Checked(int id) { return IsDlgButtonChecked(tome::hBookDialog, id) == BST_CHECKED; }
+    static bool Checked(int id) { return IsDlgButtonChecked(tome::bookDialog.hBookDialog, id) == BST_CHECKED; }
     static bool HasFocus(int id) {
         HWND focus = GetFocus();
         return focus != nullptr && (focus == Box(id) || GetParent(focus) == Box(id));
@@ -237,7 +242,7 @@ protected:
 
 TEST_F(BookDialog, AddDialogHasItsLayoutCaptionAndStart) {
     RunModalScript([] { tome::ShowBookDialog(0); }, {[] {
-        HWND dialog = tome::hBookDialog;
+        HWND dialog = tome::bookDialog.hBookDialog;
         EXPECT_EQ(tome::TextOf(dialog), "Add Book to List");
         RECT client;
         GetClientRect(dialog, &client);
@@ -279,8 +284,8 @@ TEST_F(BookDialog, AddDialogHasItsLayoutCaptionAndStart) {
         EXPECT_TRUE(Checked(tome::BookWantToReadId));
         EXPECT_FALSE(Checked(tome::BookHaveReadId));
         EXPECT_TRUE(HasFocus(tome::AuthorBoxId));
-        EXPECT_EQ(tome::authorBoxHasFocus, 1);
-        EXPECT_EQ(tome::dialogBookNumber, 0);
+        EXPECT_EQ(tome::bookDialog.authorBoxHasFocus, 1);
+        EXPECT_EQ(tome::bookDialog.dialogBookNumber, 0);
         EXPECT_EQ(BoxText(tome::AuthorBoxId), "") << "no author preset";
 
         // Sorted items, each carrying its list number.
@@ -297,7 +302,7 @@ TEST_F(BookDialog, AddDialogHasItsLayoutCaptionAndStart) {
 }
 
 TEST_F(BookDialog, PresetAuthorFillsTheAuthorBoxOfANewBook) {
-    tome::presetAuthor = 2;
+    tome::bookDialog.presetAuthor = 2;
     RunModalScript([] { tome::ShowBookDialog(0); }, {[] {
         EXPECT_EQ(BoxText(tome::AuthorBoxId), "Eliot, George");
         EXPECT_EQ(BoxText(tome::TitleBoxId), "");
@@ -310,8 +315,8 @@ TEST_F(BookDialog, ViewModeShowsTheBookWithEverythingButCancelDisabled) {
     for (WPARAM key : {VK_RETURN, VK_ESCAPE}) {
         SCOPED_TRACE(key == VK_RETURN ? "Enter" : "Escape");
         RunModalScript([] { tome::ShowBookDialog(-PositionOf(1)); }, {[key] {
-            EXPECT_EQ(tome::TextOf(tome::hBookDialog), "View Book Data");
-            EXPECT_EQ(tome::dialogBookNumber, 1);
+            EXPECT_EQ(tome::TextOf(tome::bookDialog.hBookDialog), "View Book Data");
+            EXPECT_EQ(tome::bookDialog.dialogBookNumber, 1);
             EXPECT_EQ(BoxText(tome::AuthorBoxId), "Austen, Jane");
             EXPECT_EQ(BoxText(tome::TitleBoxId), "Emma");
             EXPECT_EQ(BoxText(tome::CallNumberBoxId), "823.7");
@@ -338,8 +343,8 @@ TEST_F(BookDialog, ViewModeShowsTheBookWithEverythingButCancelDisabled) {
 
 TEST_F(BookDialog, CloseBoxCancels) {
     RunModalScript([] { tome::ShowBookDialog(0); }, {[] {
-        SetDlgItemTextA(tome::hBookDialog, tome::AuthorBoxId, "Someone New");
-        PostMessageA(tome::hBookDialog, WM_SYSCOMMAND, SC_CLOSE, 0);
+        SetDlgItemTextA(tome::bookDialog.hBookDialog, tome::AuthorBoxId, "Someone New");
+        PostMessageA(tome::bookDialog.hBookDialog, WM_SYSCOMMAND, SC_CLOSE, 0);
     }});
     EXPECT_EQ(collection.authorCount(), 2);
     EXPECT_EQ(fileState.fileChanged, 0);
@@ -384,22 +389,22 @@ TEST_F(BookDialog, RemoveAuthorCompletionActsOnlyWhileTheAuthorBoxHasTheFocus) {
         HWND author = Box(tome::AuthorBoxId);
         Type(EditOf(author), "Sm");
         SetFocus(Box(tome::TitleBoxId));
-        EXPECT_EQ(tome::authorBoxHasFocus, 0);
+        EXPECT_EQ(tome::bookDialog.authorBoxHasFocus, 0);
         tome::RemoveAuthorCompletion();
         EXPECT_EQ(tome::TextOf(author), "Smith, John");
         SetFocus(author);
-        EXPECT_EQ(tome::authorBoxHasFocus, 1);
+        EXPECT_EQ(tome::bookDialog.authorBoxHasFocus, 1);
         PressKey(VK_ESCAPE);
     }});
 }
 
 TEST_F(BookDialog, HaveReadPutsTheOrderDateAsideAndWantToReadGivesItBack) {
     RunModalScript([] { tome::ShowBookDialog(0); }, {[] {
-        SetDlgItemTextA(tome::hBookDialog, tome::OrderDateBoxId, "1/2/05");
+        SetDlgItemTextA(tome::bookDialog.hBookDialog, tome::OrderDateBoxId, "1/2/05");
         SendMessageA(Box(tome::BookHaveReadId), BM_CLICK, 0, 0);
         EXPECT_TRUE(Checked(tome::BookHaveReadId));
         EXPECT_EQ(BoxText(tome::OrderDateBoxId), "");
-        EXPECT_EQ(tome::stashedOrderDate, "1/2/05");
+        EXPECT_EQ(tome::bookDialog.stashedOrderDate, "1/2/05");
         SendMessageA(Box(tome::BookWantToReadId), BM_CLICK, 0, 0);
         EXPECT_EQ(BoxText(tome::OrderDateBoxId), "1/2/05");
         PressKey(VK_ESCAPE);
@@ -408,7 +413,7 @@ TEST_F(BookDialog, HaveReadPutsTheOrderDateAsideAndWantToReadGivesItBack) {
     // already chosen "Want to read" replaces a typed date with it.
     RunModalScript([] { tome::ShowBookDialog(0); }, {[] {
         EXPECT_TRUE(Checked(tome::BookWantToReadId));
-        SetDlgItemTextA(tome::hBookDialog, tome::OrderDateBoxId, "9/9/09");
+        SetDlgItemTextA(tome::bookDialog.hBookDialog, tome::OrderDateBoxId, "9/9/09");
         SendMessageA(Box(tome::BookWantToReadId), BM_CLICK, 0, 0);
         EXPECT_EQ(BoxText(tome::OrderDateBoxId), "1/2/05");
         PressKey(VK_ESCAPE);
@@ -416,16 +421,16 @@ TEST_F(BookDialog, HaveReadPutsTheOrderDateAsideAndWantToReadGivesItBack) {
 }
 
 TEST_F(BookDialog, EnterSavesANewBookAndShowsItInAllBooks) {
-    tome::activeTab = 3;
-    tome::lastTab = 3;
+    tome::mainState.activeTab = 3;
+    tome::mainState.lastTab = 3;
     tome::SelectTab(3);
     RunModalScript([] { tome::ShowBookDialog(0); }, {[] {
-        SetDlgItemTextA(tome::hBookDialog, tome::AuthorBoxId, "  jane austen ");
-        SetDlgItemTextA(tome::hBookDialog, tome::TitleBoxId, "northanger abbey");
-        SetDlgItemTextA(tome::hBookDialog, tome::CallNumberBoxId, "  QA76  ");
-        SetDlgItemTextA(tome::hBookDialog, tome::OrderDateBoxId, "2/3/05");
-        SetDlgItemTextA(tome::hBookDialog, tome::PubYearBoxId, "1817");
-        SetDlgItemTextA(tome::hBookDialog, tome::CommentsBoxId, "line one\r\nline two");
+        SetDlgItemTextA(tome::bookDialog.hBookDialog, tome::AuthorBoxId, "  jane austen ");
+        SetDlgItemTextA(tome::bookDialog.hBookDialog, tome::TitleBoxId, "northanger abbey");
+        SetDlgItemTextA(tome::bookDialog.hBookDialog, tome::CallNumberBoxId, "  QA76  ");
+        SetDlgItemTextA(tome::bookDialog.hBookDialog, tome::OrderDateBoxId, "2/3/05");
+        SetDlgItemTextA(tome::bookDialog.hBookDialog, tome::PubYearBoxId, "1817");
+        SetDlgItemTextA(tome::bookDialog.hBookDialog, tome::CommentsBoxId, "line one\r\nline two");
         SendMessageA(Box(tome::BookHaveReadId), BM_CLICK, 0, 0);
         SetFocus(Box(tome::TitleBoxId));
         PressKey(VK_RETURN);
@@ -445,24 +450,24 @@ TEST_F(BookDialog, EnterSavesANewBookAndShowsItInAllBooks) {
     EXPECT_EQ(collection.sortIndex[2], 4);
     ASSERT_EQ(listFills.size(), 1u);
     EXPECT_EQ(listFills[0], std::make_pair(2, -7));
-    EXPECT_EQ(tome::activeTab, 1);
-    EXPECT_EQ(tome::lastTab, 1);
-    EXPECT_EQ(tome::activeList, &tome::tabList[1]);
-    EXPECT_EQ(tome::activeListId, 2040);
+    EXPECT_EQ(tome::mainState.activeTab, 1);
+    EXPECT_EQ(tome::mainState.lastTab, 1);
+    EXPECT_EQ(tome::mainState.activeList, &tome::mainState.tabList[1]);
+    EXPECT_EQ(tome::mainState.activeListId, 2040);
 }
 
 TEST_F(BookDialog, EditSaveAppendsTheBookAndMarksTheOldOne) {
     collection.records[2].set(tome::InCustomList);
     RunModalScript([] { tome::ShowBookDialog(PositionOf(2)); }, {[] {
-        EXPECT_EQ(tome::TextOf(tome::hBookDialog), "Edit Book Data");
-        EXPECT_EQ(tome::dialogBookNumber, 2);
+        EXPECT_EQ(tome::TextOf(tome::bookDialog.hBookDialog), "Edit Book Data");
+        EXPECT_EQ(tome::bookDialog.dialogBookNumber, 2);
         EXPECT_TRUE(Checked(tome::BookHaveReadId));
         EXPECT_EQ(BoxText(tome::AuthorBoxId), "Eliot, George");
         EXPECT_EQ(BoxText(tome::OrderDateBoxId), "") << "no order date";
         EXPECT_TRUE(HasFocus(tome::AuthorBoxId));
-        SetDlgItemTextA(tome::hBookDialog, tome::AuthorBoxId, "mary ann evans");
-        SetDlgItemTextA(tome::hBookDialog, tome::TitleBoxId, "the mill on the floss");
-        SetDlgItemTextA(tome::hBookDialog, tome::OrderDateBoxId, "2/3/05");
+        SetDlgItemTextA(tome::bookDialog.hBookDialog, tome::AuthorBoxId, "mary ann evans");
+        SetDlgItemTextA(tome::bookDialog.hBookDialog, tome::TitleBoxId, "the mill on the floss");
+        SetDlgItemTextA(tome::bookDialog.hBookDialog, tome::OrderDateBoxId, "2/3/05");
         PressKey(VK_RETURN);
     }});
     ASSERT_EQ(collection.bookCount(), 4);
@@ -504,10 +509,10 @@ TEST_F(BookDialog, RefusedSaveKeepsTheDialogOpenWithTheFocusOnTheBox) {
         shownMessages.clear();
         RunModalScript([] { tome::ShowBookDialog(0); }, {
             [&c] {
-                SetDlgItemTextA(tome::hBookDialog, tome::AuthorBoxId, c.author);
-                SetDlgItemTextA(tome::hBookDialog, tome::OrderDateBoxId, c.orderDate);
-                SetDlgItemTextA(tome::hBookDialog, tome::PubYearBoxId, c.pubYear);
-                SetDlgItemTextA(tome::hBookDialog, tome::CategoryBoxId, c.category);
+                SetDlgItemTextA(tome::bookDialog.hBookDialog, tome::AuthorBoxId, c.author);
+                SetDlgItemTextA(tome::bookDialog.hBookDialog, tome::OrderDateBoxId, c.orderDate);
+                SetDlgItemTextA(tome::bookDialog.hBookDialog, tome::PubYearBoxId, c.pubYear);
+                SetDlgItemTextA(tome::bookDialog.hBookDialog, tome::CategoryBoxId, c.category);
                 PressKey(VK_RETURN);
             },
             [&c] {
@@ -515,7 +520,7 @@ TEST_F(BookDialog, RefusedSaveKeepsTheDialogOpenWithTheFocusOnTheBox) {
                 EXPECT_EQ(shownMessages[0].text, c.message);
                 EXPECT_EQ(shownMessages[0].caption, "Add Book Error");
                 EXPECT_EQ(shownMessages[0].style, static_cast<UINT>(MB_ICONHAND));
-                EXPECT_TRUE(IsWindowVisible(tome::hBookDialog)) << "still open";
+                EXPECT_TRUE(IsWindowVisible(tome::bookDialog.hBookDialog)) << "still open";
                 EXPECT_TRUE(HasFocus(c.box));
                 EXPECT_EQ(BoxText(tome::AuthorBoxId), c.author) << "everything as typed";
                 PressKey(VK_ESCAPE);
@@ -554,15 +559,15 @@ protected:
             item.pszText = &text[0];
             item.lParam = reinterpret_cast<LPARAM>(page);
             SendMessageA(tabs, TCM_INSERTITEMA, static_cast<WPARAM>(t - 1), reinterpret_cast<LPARAM>(&item));
-            tome::tabPage[static_cast<size_t>(t)] = page;
+            tome::mainState.tabPage[static_cast<size_t>(t)] = page;
         }
         // Tab 3 is shown.
         SendMessageA(tabs, TCM_SETCURSEL, 2, 0);
-        ShowWindow(tome::tabPage[3], SW_SHOW);
+        ShowWindow(tome::mainState.tabPage[3], SW_SHOW);
         ShowWindow(main_, SW_SHOW);
-        tome::hMainWindow = main_;
-        tome::activeTab = 3;
-        tome::lastTab = 3;
+        tome::mainState.hMainWindow = main_;
+        tome::mainState.activeTab = 3;
+        tome::mainState.lastTab = 3;
         tome::SelectTab(3);
     }
     void TearDown() override {
@@ -574,32 +579,32 @@ protected:
 
 TEST_F(BookDialogOverMainWindow, SaveShowsTheFirstTabWithItsWholeState) {
     RunModalScript([] { tome::ShowBookDialog(0); }, {[this] {
-        EXPECT_EQ(GetWindow(tome::hBookDialog, GW_OWNER), main_);
+        EXPECT_EQ(GetWindow(tome::bookDialog.hBookDialog, GW_OWNER), main_);
         EXPECT_FALSE(IsWindowEnabled(main_)) << "the main window waits for the dialog";
-        SetDlgItemTextA(tome::hBookDialog, tome::AuthorBoxId, "Zola");
+        SetDlgItemTextA(tome::bookDialog.hBookDialog, tome::AuthorBoxId, "Zola");
         PressKey(VK_RETURN);
     }});
     EXPECT_TRUE(IsWindowEnabled(main_));
     HWND tabs = GetDlgItem(main_, tome::TabControlId);
     EXPECT_EQ(SendMessageA(tabs, TCM_GETCURSEL, 0, 0), 0);
-    EXPECT_TRUE(IsWindowVisible(tome::tabPage[1]));
-    EXPECT_FALSE(IsWindowVisible(tome::tabPage[3]));
-    EXPECT_EQ(tome::activeTab, 1);
-    EXPECT_EQ(tome::lastTab, 1);
-    EXPECT_EQ(tome::hActivePage, tome::tabPage[1]);
-    EXPECT_EQ(tome::activeList, &tome::tabList[1]);
-    EXPECT_EQ(tome::activeListId, 2040);
+    EXPECT_TRUE(IsWindowVisible(tome::mainState.tabPage[1]));
+    EXPECT_FALSE(IsWindowVisible(tome::mainState.tabPage[3]));
+    EXPECT_EQ(tome::mainState.activeTab, 1);
+    EXPECT_EQ(tome::mainState.lastTab, 1);
+    EXPECT_EQ(tome::mainState.hActivePage, tome::mainState.tabPage[1]);
+    EXPECT_EQ(tome::mainState.activeList, &tome::mainState.tabList[1]);
+    EXPECT_EQ(tome::mainState.activeListId, 2040);
     ASSERT_EQ(listFills.size(), 1u);
     EXPECT_EQ(listFills[0], std::make_pair(4, -5)) << "Zola goes last";
-    EXPECT_EQ(GetFocus(), GetDlgItem(tome::tabPage[1], 2040)) << "the list has the focus";
+    EXPECT_EQ(GetFocus(), GetDlgItem(tome::mainState.tabPage[1], 2040)) << "the list has the focus";
 }
 
 TEST_F(BookDialogOverMainWindow, CancelLeavesTheTabAndGivesTheFocusToItsList) {
     RunModalScript([] { tome::ShowBookDialog(0); }, {[] { PressKey(VK_ESCAPE); }});
     EXPECT_EQ(SendMessageA(GetDlgItem(main_, tome::TabControlId), TCM_GETCURSEL, 0, 0), 2);
-    EXPECT_EQ(tome::activeTab, 3);
+    EXPECT_EQ(tome::mainState.activeTab, 3);
     EXPECT_TRUE(listFills.empty());
-    EXPECT_EQ(GetFocus(), GetDlgItem(tome::tabPage[3], 2060));
+    EXPECT_EQ(GetFocus(), GetDlgItem(tome::mainState.tabPage[3], 2060));
 }
 
 }  // namespace

@@ -9,6 +9,7 @@
 
 #include <string>
 
+#include "app/main_state_win.h"
 #include "controls/column_list_win.h"
 #include "dialogs/dialog_engine_win.h"
 
@@ -35,12 +36,12 @@ protected:
         ASSERT_NE(main_, nullptr);
         ShowWindow(main_, SW_SHOW);
         SetForegroundWindow(main_);
-        savedActiveListId_ = tome::activeListId;
+        savedActiveListId_ = tome::mainState.activeListId;
     }
 
     void TearDown() override {
         if (main_) DestroyWindow(main_);
-        tome::activeListId = savedActiveListId_;
+        tome::mainState.activeListId = savedActiveListId_;
     }
 
     // A page of the main window, 716 pixels wide, whose handler passes every

@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "column_list_fixture.h"
+#include "app/main_state_win.h"
 #include "controls/column_list_win.h"
 
 namespace tome_test {
@@ -65,7 +66,7 @@ TEST_F(ColumnListTest, CreateBuildsTheListBoxOnThePage) {
     HWND page = AddPage();
     cColumnList list;
     CreateBookList(list, page, 2040);
-    EXPECT_EQ(tome::activeListId, 2040);
+    EXPECT_EQ(tome::mainState.activeListId, 2040);
     EXPECT_EQ(list.ControlId(), 2040);
     EXPECT_EQ(list.ParentHandle(), page);
     EXPECT_EQ(list.ColumnCount(), 6);
@@ -336,7 +337,7 @@ TEST_F(ColumnListTest, ListOfAHiddenTabChangesOnlyItsModel) {
     cColumnList visible, hidden;
     CreateBookList(visible, visiblePage, 2040);
     CreateBookList(hidden, hiddenPage, 2050);
-    tome::activeListId = 2040;  // tab 1 is the visible one
+    tome::mainState.activeListId = 2040;  // tab 1 is the visible one
     FillRows(visible, 4);
     HWND visibleBox = GetDlgItem(visiblePage, 2040);
     HWND hiddenBox = GetDlgItem(hiddenPage, 2050);
@@ -355,7 +356,7 @@ TEST_F(ColumnListTest, ListOfAHiddenTabChangesOnlyItsModel) {
     EXPECT_EQ(GetFocus(), visibleBox);
 
     // Once its tab is the visible one, the same calls reach its list box.
-    tome::activeListId = 2050;
+    tome::mainState.activeListId = 2050;
     hidden.Redisplay();
     EXPECT_EQ(SendMessageA(hiddenBox, LB_GETCOUNT, 0, 0), 1);
     EXPECT_EQ(ItemText(hiddenBox, 0), "Zed\tUnseen");

@@ -81,19 +81,19 @@ class HelpContents : public ::testing::Test {
 protected:
     void SetUp() override {
         startDirectory = CurrentDirectory();
-        std::memcpy(savedPath, tome::helpFilePath, sizeof savedPath);
+        std::memcpy(savedPath, tome::mainState.helpFilePath, sizeof savedPath);
         owner = CreateWindowExA(0, "STATIC", "Help owner", WS_OVERLAPPEDWINDOW | WS_VISIBLE, 0, 0, 300, 200, nullptr,
                                 nullptr, nullptr, nullptr);
         ASSERT_NE(owner, nullptr);
-        tome::hMainWindow = owner;
+        tome::mainState.hMainWindow = owner;
     }
     void TearDown() override {
         HtmlHelpA(nullptr, nullptr, HH_CLOSE_ALL, 0);
         PumpFor(100);
-        tome::hMainWindow = nullptr;
+        tome::mainState.hMainWindow = nullptr;
         DestroyWindow(owner);
         SetCurrentDirectoryA(startDirectory.c_str());
-        std::memcpy(tome::helpFilePath, savedPath, sizeof savedPath);
+        std::memcpy(tome::mainState.helpFilePath, savedPath, sizeof savedPath);
     }
 
     std::string startDirectory;
@@ -105,12 +105,12 @@ TEST_F(HelpContents, PathIsTheWorkingDirectoryAtSetUpNotTheProgramsFolder) {
     TempFolder folder;
     ASSERT_TRUE(SetCurrentDirectoryA(folder.path().c_str()));
     tome::SetHelpFilePath();
-    EXPECT_STREQ(tome::helpFilePath, (folder / "Tomecase.chm").c_str());
+    EXPECT_STREQ(tome::mainState.helpFilePath, (folder / "Tomecase.chm").c_str());
 
     // Set once: a later change of directory (a file dialog may make one)
     // does not move the help file.
     ASSERT_TRUE(SetCurrentDirectoryA(startDirectory.c_str()));
-    EXPECT_STREQ(tome::helpFilePath, (folder / "Tomecase.chm").c_str());
+    EXPECT_STREQ(tome::mainState.helpFilePath, (folder / "Tomecase.chm").c_str());
 }
 
 TEST_F(HelpContents, PathInADeepDirectoryIsCutTo259Characters) {
@@ -126,7 +126,7 @@ TEST_F(HelpContents, PathInADeepDirectoryIsCutTo259Characters) {
     ASSERT_GT(full.size(), 259u);
 
     tome::SetHelpFilePath();
-    EXPECT_EQ(std::string(tome::helpFilePath), full.substr(0, 259));
+    EXPECT_EQ(std::string(tome::mainState.helpFilePath), full.substr(0, 259));
 }
 
 TEST_F(HelpContents, OpensTheBuiltHelpFileWithItsContents) {
@@ -136,7 +136,7 @@ TEST_F(HelpContents, OpensTheBuiltHelpFileWithItsContents) {
     tome::SetHelpFilePath();
 
     HWND viewer = tome::ShowHelpContents();
-    ASSERT_NE(viewer, nullptr) << "the help viewer did not open " << tome::helpFilePath;
+    ASSERT_NE(viewer, nullptr) << "the help viewer did not open " << tome::mainState.helpFilePath;
     PumpFor(300);
     EXPECT_TRUE(IsWindowVisible(viewer));
     char caption[64] = {};

@@ -9,7 +9,10 @@
 #include <string>
 #include <vector>
 
+#include "app/main_dialog_host_win.h"
+#include "app/screen_win.h"
 #include "books/book_file.h"
+#include "books/message_box_win.h"
 #include "books/program_state.h"
 #include "dialogs/book_dialog_win.h"
 #include "dialogs/list_maintenance_win.h"
@@ -53,15 +56,16 @@ protected:
         collection.authors.append("Baker, Ann");   // 4
         collection.publishers.append("Penguin");
         fileState = tome::FileState();
-        tome::dialogMessageBox = AnswerMessage;
-        tome::fillMainList = RecordFill;
+        tome::messageBox = AnswerMessage;
+        tome::dialogHost = &tome::mainDialogHost;
+        tome::mainDialogHost.fill = RecordFill;
         shownMessages.clear();
         messageAnswers.clear();
         listFills.clear();
     }
     void TearDown() override {
-        tome::dialogMessageBox = MessageBoxA;
-        tome::fillMainList = nullptr;
+        tome::messageBox = MessageBoxA;
+        tome::mainDialogHost.fill = tome::FillList;
         collection = tome::BookCollection();
         fileState = tome::FileState();
     }

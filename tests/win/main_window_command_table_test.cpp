@@ -52,7 +52,7 @@ private:
     static BOOL CALLBACK CloseOther(HWND window, LPARAM) {
         DWORD process = 0;
         GetWindowThreadProcessId(window, &process);
-        if (process == GetCurrentProcessId() && window != tome::hMainWindow && IsWindowVisible(window)) {
+        if (process == GetCurrentProcessId() && window != tome::mainState.hMainWindow && IsWindowVisible(window)) {
             seen_ = true;
             PostMessageA(window, WM_SYSCOMMAND, SC_CLOSE, 0);
         }
@@ -93,7 +93,7 @@ protected:
     // All Books with a row selected, as the checks of the book commands need.
     static void ShowAllBooksAt(int row) {
         Command(tome::cmd::ViewAllBooks);
-        tome::activeList->SelectRow(row, 0);
+        tome::mainState.activeList->SelectRow(row, 0);
     }
 
     // Sends the command, confirms the "Print" dialog and returns the printed
@@ -161,7 +161,7 @@ protected:
                  Command(id);
                  ASSERT_FALSE(w.prompts.asked.empty());
                  EXPECT_EQ(w.prompts.asked.back().caption, "Quit Program");
-                 EXPECT_TRUE(IsWindow(tome::hMainWindow));
+                 EXPECT_TRUE(IsWindow(tome::mainState.hMainWindow));
                  tome::fileState.fileChanged = 0;
              }},
             {{201, 1001}, [](W&, int id) {
@@ -209,8 +209,8 @@ protected:
                  Command(id);
                  EXPECT_EQ(SelectedTabIndex(), t - 1);
                  EXPECT_TRUE(PageVisible(t));
-                 EXPECT_EQ(tome::activeListId, tome::TabListId[static_cast<size_t>(t)]);
-                 EXPECT_EQ(tome::activeList, &tome::tabList[static_cast<size_t>(t)]);
+                 EXPECT_EQ(tome::mainState.activeListId, tome::TabListId[static_cast<size_t>(t)]);
+                 EXPECT_EQ(tome::mainState.activeList, &tome::mainState.tabList[static_cast<size_t>(t)]);
              }},
             {{401}, [](W&, int id) {
                  Command(id);
@@ -251,7 +251,7 @@ TEST_F(CommandTableWalk, EveryCommandDoesWhatItsRowSays) {
                 SCOPED_TRACE("command " + std::to_string(id));
                 prompts.asked.clear();
                 row.check(*this, id);
-                EXPECT_TRUE(IsWindow(tome::hMainWindow));
+                EXPECT_TRUE(IsWindow(tome::mainState.hMainWindow));
             }
         }
     });
@@ -260,7 +260,7 @@ TEST_F(CommandTableWalk, EveryCommandDoesWhatItsRowSays) {
 
 TEST_F(CommandTableWalk, IdsWithoutARowDoNothing) {
     Run([&] {
-        tome::activeList->SelectRow(2, 0);
+        tome::mainState.activeList->SelectRow(2, 0);
         for (int id : {IDOK, IDCANCEL, 104, 106, 205, 216, 305, 403, 1006, 9999}) {
             SCOPED_TRACE("id " + std::to_string(id));
             AnyDialogCheck check;

@@ -22,7 +22,7 @@ protected:
 
 TEST_F(MainWindowCommands, DeleteAsksAndOnYesMarksTheBookDeleted) {
     Run([&] {
-        tome::activeList->SelectRow(4, 0);  // Persuasion
+        tome::mainState.activeList->SelectRow(4, 0);  // Persuasion
         prompts.answers = {tome::AnswerNo};
         Command(203);
         ASSERT_EQ(prompts.asked.size(), 1u);
@@ -57,7 +57,7 @@ TEST_F(MainWindowCommands, QuitPromptCancelKeepsTheWindow) {
     Run([&] {
         tome::fileState.fileChanged = 1;
         prompts.answers = {tome::AnswerCancel};
-        SendMessageA(tome::hMainWindow, WM_SYSCOMMAND, SC_CLOSE, 0);
+        SendMessageA(tome::mainState.hMainWindow, WM_SYSCOMMAND, SC_CLOSE, 0);
         ASSERT_EQ(prompts.asked.size(), 1u);
         EXPECT_EQ(prompts.asked[0].text, "This file has changed... save it before quiting?");
         EXPECT_EQ(prompts.asked[0].caption, "Quit Program");
@@ -69,7 +69,7 @@ TEST_F(MainWindowCommands, QuitPromptCancelKeepsTheWindow) {
 TEST_F(MainWindowCommands, QuitPromptNoClosesWithoutSaving) {
     const std::string before = ReadBytes(bookFile);
     Run([&] {
-        tome::activeList->SelectRow(1, 0);
+        tome::mainState.activeList->SelectRow(1, 0);
         prompts.answers = {tome::AnswerYes, tome::AnswerNo};
         Command(203);
         // "E&xit" goes the way of the close box.
@@ -82,12 +82,12 @@ TEST_F(MainWindowCommands, QuitPromptNoClosesWithoutSaving) {
 
 TEST_F(MainWindowCommands, QuitPromptYesSavesThenCloses) {
     Run([&] {
-        tome::activeList->SelectRow(1, 0);
+        tome::mainState.activeList->SelectRow(1, 0);
         prompts.answers = {tome::AnswerYes, tome::AnswerYes};
         Command(203);
         // The "&Quit" button too.
-        SendMessageA(tome::hMainWindow, WM_COMMAND, MAKEWPARAM(tome::QuitButtonId, BN_CLICKED),
-                     reinterpret_cast<LPARAM>(Control(tome::QuitButtonId)));
+        SendMessageA(tome::mainState.hMainWindow, WM_COMMAND, MAKEWPARAM(tome::cmd::QuitButton, BN_CLICKED),
+                     reinterpret_cast<LPARAM>(Control(tome::cmd::QuitButton)));
     });
     EXPECT_FALSE(StillOpenAfterBody());
     ASSERT_EQ(prompts.asked.size(), 2u);
@@ -109,7 +109,7 @@ TEST_F(MainWindowCommands, QuitPromptYesWithASaveThatDoesNotHappenKeepsTheWindow
         tome::fileState.fileChanged = 1;
         prompts.answers = {tome::AnswerYes};
         prompts.saveChoice = "";
-        SendMessageA(tome::hMainWindow, WM_SYSCOMMAND, SC_CLOSE, 0);
+        SendMessageA(tome::mainState.hMainWindow, WM_SYSCOMMAND, SC_CLOSE, 0);
         EXPECT_EQ(prompts.saveDialogs, 1);
         EXPECT_EQ(tome::fileState.fileChanged, 1);
     });
@@ -118,7 +118,7 @@ TEST_F(MainWindowCommands, QuitPromptYesWithASaveThatDoesNotHappenKeepsTheWindow
 
 TEST_F(MainWindowCommands, QuitWithoutChangesAsksNothing) {
     Run([&] {
-        SendMessageA(tome::hMainWindow, WM_SYSCOMMAND, SC_CLOSE, 0);
+        SendMessageA(tome::mainState.hMainWindow, WM_SYSCOMMAND, SC_CLOSE, 0);
     });
     EXPECT_FALSE(StillOpenAfterBody());
     EXPECT_TRUE(prompts.asked.empty());
@@ -126,16 +126,16 @@ TEST_F(MainWindowCommands, QuitWithoutChangesAsksNothing) {
 
 TEST_F(MainWindowCommands, AddStartsWithTheAuthorOfTheSelectedBook) {
     Run([&] {
-        tome::activeList->SelectRow(5, 0);  // Middlemarch, by Eliot
+        tome::mainState.activeList->SelectRow(5, 0);  // Middlemarch, by Eliot
         {
             // The "Add" button acts as "&Add book".
             DialogCloser closer("Add Book to List", tome::AuthorBoxId);
-            SendMessageA(tome::hMainWindow, WM_COMMAND, MAKEWPARAM(tome::AddButtonId, BN_CLICKED),
-                         reinterpret_cast<LPARAM>(Control(tome::AddButtonId)));
+            SendMessageA(tome::mainState.hMainWindow, WM_COMMAND, MAKEWPARAM(tome::cmd::AddButton, BN_CLICKED),
+                         reinterpret_cast<LPARAM>(Control(tome::cmd::AddButton)));
             EXPECT_TRUE(DialogCloser::Seen());
             EXPECT_EQ(DialogCloser::Text(), "Eliot, George");
         }
-        EXPECT_EQ(tome::presetAuthor, 2);
+        EXPECT_EQ(tome::bookDialog.presetAuthor, 2);
 
         ClickTab(4);  // no rows: a new book without an author
         {
@@ -144,13 +144,13 @@ TEST_F(MainWindowCommands, AddStartsWithTheAuthorOfTheSelectedBook) {
             EXPECT_TRUE(DialogCloser::Seen());
             EXPECT_EQ(DialogCloser::Text(), "");
         }
-        EXPECT_EQ(tome::presetAuthor, 0);
+        EXPECT_EQ(tome::bookDialog.presetAuthor, 0);
     });
 }
 
 TEST_F(MainWindowCommands, EditAndViewShowTheSelectedBook) {
     Run([&] {
-        tome::activeList->SelectRow(3, 0);
+        tome::mainState.activeList->SelectRow(3, 0);
         {
             DialogCloser closer("Edit Book Data", 2022);
             Command(1002);
@@ -198,18 +198,18 @@ TEST_F(MainWindowCommands, AboutBox) {
 
 TEST_F(MainWindowCommands, EveryCommandLeavesNoButtonTheDefault) {
     Run([&] {
-        for (int id = tome::AddButtonId; id <= tome::QuitButtonId; ++id) {
+        for (int id = tome::cmd::AddButton; id <= tome::cmd::QuitButton; ++id) {
             SendMessageA(Control(id), BM_SETSTYLE, BS_DEFPUSHBUTTON, FALSE);
         }
         Command(IDOK);  // Enter: no command, but the reset
-        for (int id = tome::AddButtonId; id <= tome::QuitButtonId; ++id) {
+        for (int id = tome::cmd::AddButton; id <= tome::cmd::QuitButton; ++id) {
             EXPECT_EQ(GetWindowLongA(Control(id), GWL_STYLE) & BS_TYPEMASK, BS_PUSHBUTTON) << id;
         }
         // Notifications are no commands.
-        SendMessageA(Control(tome::EditButtonId), BM_SETSTYLE, BS_DEFPUSHBUTTON, FALSE);
-        SendMessageA(tome::hMainWindow, WM_COMMAND, MAKEWPARAM(tome::FindBoxId, EN_UPDATE),
+        SendMessageA(Control(tome::cmd::EditButton), BM_SETSTYLE, BS_DEFPUSHBUTTON, FALSE);
+        SendMessageA(tome::mainState.hMainWindow, WM_COMMAND, MAKEWPARAM(tome::FindBoxId, EN_UPDATE),
                      reinterpret_cast<LPARAM>(Control(tome::FindBoxId)));
-        EXPECT_EQ(GetWindowLongA(Control(tome::EditButtonId), GWL_STYLE) & BS_TYPEMASK, BS_DEFPUSHBUTTON);
+        EXPECT_EQ(GetWindowLongA(Control(tome::cmd::EditButton), GWL_STYLE) & BS_TYPEMASK, BS_DEFPUSHBUTTON);
     });
 }
 
@@ -242,7 +242,7 @@ POINT InList(int t, int x, int y) {
 }
 
 void RightClick(HWND from, POINT screen) {
-    SendMessageA(tome::hMainWindow, WM_CONTEXTMENU, reinterpret_cast<WPARAM>(from),
+    SendMessageA(tome::mainState.hMainWindow, WM_CONTEXTMENU, reinterpret_cast<WPARAM>(from),
                  MAKELPARAM(screen.x, screen.y));
 }
 
@@ -254,7 +254,7 @@ TEST_F(MainWindowCommands, ContextMenuSelectsTheRowUnderThePointer) {
             RightClick(Page(1), InList(1, 40, 2 * rowHeight + rowHeight / 2));
             EXPECT_TRUE(ContextMenuCheck::Shown());
         }
-        EXPECT_EQ(tome::activeList->CurrentRow(), 3);
+        EXPECT_EQ(tome::mainState.activeList->CurrentRow(), 3);
         EXPECT_EQ(SelectedRow(1), 3);
         EXPECT_EQ(StatusPart(3), " 3 : 6");
 
@@ -279,7 +279,7 @@ TEST_F(MainWindowCommands, ContextMenuOnlyOverTheVisibleList) {
         {
             // From anything but the visible page: the main window's own area.
             ContextMenuCheck check;
-            RightClick(tome::hMainWindow, InList(1, 40, 30));
+            RightClick(tome::mainState.hMainWindow, InList(1, 40, 30));
             EXPECT_FALSE(ContextMenuCheck::Shown());
         }
         EXPECT_EQ(SelectedRow(1), 1);
@@ -289,7 +289,7 @@ TEST_F(MainWindowCommands, ContextMenuOnlyOverTheVisibleList) {
 TEST_F(MainWindowCommands, ContextMenuLeftOfAndAboveThePrimaryScreen) {
     Run([&] {
         // Screen coordinates there are negative, as on a second monitor.
-        SetWindowPos(tome::hMainWindow, nullptr, -900, -700, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+        SetWindowPos(tome::mainState.hMainWindow, nullptr, -900, -700, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
         const int rowHeight = static_cast<int>(SendMessageA(ListBox(1), LB_GETITEMHEIGHT, 0, 0));
         const POINT third = InList(1, 40, 2 * rowHeight + rowHeight / 2);
         ASSERT_LT(third.x, 0);
@@ -336,10 +336,10 @@ private:
 TEST_F(MainWindowCommands, ContextMenuFromTheKeyboardShowsBelowTheSelectedRow) {
     Run([&] {
         const int rowHeight = static_cast<int>(SendMessageA(ListBox(1), LB_GETITEMHEIGHT, 0, 0));
-        tome::activeList->SelectRow(2, 0);
+        tome::mainState.activeList->SelectRow(2, 0);
         {
             ContextMenuPlace place;
-            SendMessageA(tome::hMainWindow, WM_CONTEXTMENU, reinterpret_cast<WPARAM>(Page(1)), MAKELPARAM(-1, -1));
+            SendMessageA(tome::mainState.hMainWindow, WM_CONTEXTMENU, reinterpret_cast<WPARAM>(Page(1)), MAKELPARAM(-1, -1));
             ASSERT_TRUE(ContextMenuPlace::Shown());
             const POINT belowSecond = InList(1, 0, 2 * rowHeight);
             EXPECT_EQ(ContextMenuPlace::Place().left, belowSecond.x);
@@ -349,7 +349,7 @@ TEST_F(MainWindowCommands, ContextMenuFromTheKeyboardShowsBelowTheSelectedRow) {
         EXPECT_EQ(SelectedRow(1), 2);
         {
             ContextMenuPlace place;
-            SendMessageA(tome::hMainWindow, WM_CONTEXTMENU, reinterpret_cast<WPARAM>(tome::hMainWindow),
+            SendMessageA(tome::mainState.hMainWindow, WM_CONTEXTMENU, reinterpret_cast<WPARAM>(tome::mainState.hMainWindow),
                          MAKELPARAM(-1, -1));
             EXPECT_FALSE(ContextMenuPlace::Shown());
         }

@@ -81,7 +81,7 @@ TEST_F(MainWindowCustomList, DeletedBooksNeverShow) {
     Run([&] {
         ClickTab(4);
         Choose("Austen, Jane");
-        tome::activeList->SelectRow(2, 0);
+        tome::mainState.activeList->SelectRow(2, 0);
         prompts.answers = {tome::AnswerYes};
         Command(203);
         EXPECT_EQ(Titles(4), (Names{"Emma", "Mansfield Park", "Persuasion"}));

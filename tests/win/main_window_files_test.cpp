@@ -31,7 +31,7 @@ protected:
 
 TEST_F(MainWindowFiles, NoSettingsFileStartsEmptyWithoutAQuestion) {
     Run([&] {
-        EXPECT_EQ(tome::activeTab, 0);
+        EXPECT_EQ(tome::mainState.activeTab, 0);
         EXPECT_EQ(tome::collection.bookCount(), 0);
         EXPECT_EQ(tome::fileState.currentFile, "");
         EXPECT_EQ(RowsShown(1), 0);
@@ -62,7 +62,7 @@ TEST_F(MainWindowFiles, ASettingsFileNamingAMissingFileStartsItEmpty) {
     Run([&] {
         EXPECT_EQ(tome::collection.bookCount(), 0);
         EXPECT_EQ(tome::fileState.currentFile, DataFolder() + "\\gone.lib");
-        EXPECT_EQ(tome::activeTab, 1);
+        EXPECT_EQ(tome::mainState.activeTab, 1);
     });
     EXPECT_TRUE(prompts.asked.empty());
     EXPECT_TRUE(IsFile(DataFolder() + "\\gone.lib"));
@@ -124,7 +124,7 @@ TEST_F(MainWindowFiles, OpenWithChangesAnsweredNoOpensTheNewFile) {
 TEST_F(MainWindowFiles, SaveAsksThenWritesAndRefills) {
     const std::string path = StartWith(ShelfBooks());
     Run([&] {
-        tome::activeList->SelectRow(2, 0);
+        tome::mainState.activeList->SelectRow(2, 0);
         prompts.answers = {tome::AnswerYes, tome::AnswerNo};
         Command(203);
         Command(102);  // answered No
@@ -138,7 +138,7 @@ TEST_F(MainWindowFiles, SaveAsksThenWritesAndRefills) {
         EXPECT_EQ(Read(path).bookCount(), 5);
         // Renumbered books, refilled rows: each row names the book it shows.
         for (int row = 1; row <= RowsShown(1); ++row) {
-            EXPECT_EQ(Title(1, row), tome::collection.titles[tome::activeList->ItemDataAt(row)]);
+            EXPECT_EQ(Title(1, row), tome::collection.titles[tome::mainState.activeList->ItemDataAt(row)]);
         }
         EXPECT_EQ(Titles(1), (Names{"Emma", "Mansfield Park", "Persuasion", "Middlemarch", "White Teeth"}));
     });

@@ -23,11 +23,11 @@ protected:
     static void Type(const char* text) { SetWindowTextA(FindBox(), text); }
 
     static COLORREF FindTextColour() {
-        HDC dc = GetDC(tome::hMainWindow);
-        SendMessageA(tome::hMainWindow, WM_CTLCOLOREDIT, reinterpret_cast<WPARAM>(dc),
+        HDC dc = GetDC(tome::mainState.hMainWindow);
+        SendMessageA(tome::mainState.hMainWindow, WM_CTLCOLOREDIT, reinterpret_cast<WPARAM>(dc),
                      reinterpret_cast<LPARAM>(FindBox()));
         const COLORREF colour = GetTextColor(dc);
-        ReleaseDC(tome::hMainWindow, dc);
+        ReleaseDC(tome::mainState.hMainWindow, dc);
         return colour;
     }
 };
@@ -38,7 +38,7 @@ TEST_F(MainWindowFind, FocusStartsTypingModeAndClickingTheWindowEndsIt) {
         EXPECT_EQ(FindTextColour(), RGB(128, 128, 128));
 
         SetFocus(FindBox());
-        EXPECT_TRUE(tome::findActive);
+        EXPECT_TRUE(tome::mainState.findActive);
         EXPECT_EQ(Text(FindBox()), "");
         EXPECT_EQ(FindTextColour(), RGB(0, 0, 0));
 
@@ -46,8 +46,8 @@ TEST_F(MainWindowFind, FocusStartsTypingModeAndClickingTheWindowEndsIt) {
         EXPECT_EQ(SelectedRow(1), 5);
         EXPECT_EQ(StatusPart(3), " 5 : 6");
 
-        SendMessageA(tome::hMainWindow, WM_LBUTTONDOWN, 0, MAKELPARAM(700, 460));
-        EXPECT_FALSE(tome::findActive);
+        SendMessageA(tome::mainState.hMainWindow, WM_LBUTTONDOWN, 0, MAKELPARAM(700, 460));
+        EXPECT_FALSE(tome::mainState.findActive);
         EXPECT_EQ(Text(FindBox()), "Author/Title");
         EXPECT_EQ(FindTextColour(), RGB(128, 128, 128));
         EXPECT_EQ(GetFocus(), ListBox(1));
@@ -61,8 +61,8 @@ TEST_F(MainWindowFind, ClickOnTheFrameEndsTypingModeToo) {
         SetFocus(FindBox());
         // The border: on the caption the default handling would go on to
         // move the window, waiting for the mouse.
-        SendMessageA(tome::hMainWindow, WM_NCLBUTTONDOWN, HTBORDER, 0);
-        EXPECT_FALSE(tome::findActive);
+        SendMessageA(tome::mainState.hMainWindow, WM_NCLBUTTONDOWN, HTBORDER, 0);
+        EXPECT_FALSE(tome::mainState.findActive);
         EXPECT_EQ(Text(FindBox()), "Author/Title");
     });
 }
@@ -71,8 +71,8 @@ TEST_F(MainWindowFind, LosingTheFocusDropsWhatWasTyped) {
     Run([] {
         SetFocus(FindBox());
         Type("xyz");
-        SetFocus(Control(tome::AddButtonId));
-        EXPECT_FALSE(tome::findActive);
+        SetFocus(Control(tome::cmd::AddButton));
+        EXPECT_FALSE(tome::mainState.findActive);
         EXPECT_EQ(Text(FindBox()), "Author/Title");
         EXPECT_EQ(FindTextColour(), RGB(128, 128, 128));
         EXPECT_EQ(FindResult(), "Not found");
@@ -91,7 +91,7 @@ TEST_F(MainWindowFind, AMissSearchesOnceMoreFromTheTop) {
         // end in "Not found".
         Type("eli");
         EXPECT_EQ(SelectedRow(1), 5);
-        EXPECT_EQ(tome::fileState.lastFoundRow, 5);
+        EXPECT_EQ(tome::mainState.list.lastFoundRow, 5);
         EXPECT_EQ(FindResult(), "");
         EXPECT_EQ(Text(FindBox()), "eli");
         DWORD start = 0, end = 0;
@@ -110,7 +110,7 @@ TEST_F(MainWindowFind, NothingFoundLeavesTheSelection) {
         EXPECT_EQ(FindResult(), "Not found");
         EXPECT_EQ(SelectedRow(1), 6);
         EXPECT_EQ(Text(FindBox()), "teethx");
-        EXPECT_EQ(tome::fileState.lastFoundRow, 0);
+        EXPECT_EQ(tome::mainState.list.lastFoundRow, 0);
     });
 }
 
@@ -120,14 +120,14 @@ TEST_F(MainWindowFind, EnterInTheFindBoxMovesToTheList) {
         Type("per");
         tome::KeyboardHookProc(HC_ACTION, VK_RETURN, 0);
         EXPECT_EQ(GetFocus(), ListBox(1));
-        EXPECT_FALSE(tome::findActive);
+        EXPECT_FALSE(tome::mainState.findActive);
         EXPECT_EQ(SelectedRow(1), 4);
     });
 }
 
 TEST_F(MainWindowFind, AKeyPressReachesTheInstalledHook) {
     Run([] {
-        SetForegroundWindow(tome::hMainWindow);
+        SetForegroundWindow(tome::mainState.hMainWindow);
         SetFocus(FindBox());
         ASSERT_EQ(GetFocus(), FindBox());
         INPUT keys[2] = {};
@@ -139,7 +139,7 @@ TEST_F(MainWindowFind, AKeyPressReachesTheInstalledHook) {
         MSG message;
         for (int i = 0; i < 50 && GetFocus() == FindBox(); ++i) {
             while (PeekMessageA(&message, nullptr, 0, 0, PM_REMOVE)) {
-                if (!IsDialogMessageA(tome::hMainWindow, &message)) DispatchMessageA(&message);
+                if (!IsDialogMessageA(tome::mainState.hMainWindow, &message)) DispatchMessageA(&message);
             }
             Sleep(10);
         }

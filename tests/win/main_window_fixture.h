@@ -16,6 +16,7 @@
 #include <string>
 #include <vector>
 
+#include "app/commands.h"
 #include "app/keyboard_hook_win.h"
 #include "app/main_state_win.h"
 #include "app/main_window_proc_win.h"
@@ -164,7 +165,7 @@ protected:
 
     void TearDown() override {
         tome::mainLinks = savedLinks_;
-        if (IsWindow(tome::hMainWindow)) DestroyWindow(tome::hMainWindow);
+        if (IsWindow(tome::mainState.hMainWindow)) DestroyWindow(tome::mainState.hMainWindow);
         ResetProgramState();
     }
 
@@ -208,8 +209,8 @@ protected:
 
 public:
     // Handles and texts of the running main window.
-    static HWND Control(int id) { return GetDlgItem(tome::hMainWindow, id); }
-    static HWND Page(int t) { return tome::tabPage[static_cast<size_t>(t)]; }
+    static HWND Control(int id) { return GetDlgItem(tome::mainState.hMainWindow, id); }
+    static HWND Page(int t) { return tome::mainState.tabPage[static_cast<size_t>(t)]; }
     static HWND ListBox(int t) { return GetDlgItem(Page(t), tome::TabListId[static_cast<size_t>(t)]); }
     static int RowsShown(int t) { return static_cast<int>(SendMessageA(ListBox(t), LB_GETCOUNT, 0, 0)); }
     static int SelectedRow(int t) { return static_cast<int>(SendMessageA(ListBox(t), LB_GETCURSEL, 0, 0)) + 1; }
@@ -250,7 +251,7 @@ public:
     static bool PageVisible(int t) { return (GetWindowLongA(Page(t), GWL_STYLE) & WS_VISIBLE) != 0; }
 
     // A command as a menu item sends it.
-    static void Command(int id) { SendMessageA(tome::hMainWindow, WM_COMMAND, MAKEWPARAM(id, 0), 0); }
+    static void Command(int id) { SendMessageA(tome::mainState.hMainWindow, WM_COMMAND, MAKEWPARAM(id, 0), 0); }
     // A notification from a control on a tab page.
     static void PageNotify(int t, int id, int code) {
         SendMessageA(Page(t), WM_COMMAND, MAKEWPARAM(id, code), reinterpret_cast<LPARAM>(GetDlgItem(Page(t), id)));
@@ -280,30 +281,30 @@ private:
         KillTimer(nullptr, timer);
         closedAfterBody_ = true;
         tome::fileState.fileChanged = 0;
-        SendMessageA(tome::hMainWindow, WM_SYSCOMMAND, SC_CLOSE, 0);
+        SendMessageA(tome::mainState.hMainWindow, WM_SYSCOMMAND, SC_CLOSE, 0);
     }
 
     static void ResetProgramState() {
         tome::collection = {};
         tome::fileState = {};
-        tome::hMainWindow = nullptr;
-        tome::tabPage = {};
+        tome::mainState.hMainWindow = nullptr;
+        tome::mainState.tabPage = {};
         // The column lists are program-wide and cannot be copied; each test
         // starts with new ones.
-        for (tome::cColumnList& list : tome::tabList) {
+        for (tome::cColumnList& list : tome::mainState.tabList) {
             list.~cColumnList();
             new (&list) tome::cColumnList();
         }
-        tome::activeTab = 0;
-        tome::lastTab = 1;
-        tome::hActivePage = nullptr;
-        tome::activeList = &tome::tabList[1];
-        tome::activeListId = 0;
-        tome::findActive = false;
+        tome::mainState.activeTab = 0;
+        tome::mainState.lastTab = 1;
+        tome::mainState.hActivePage = nullptr;
+        tome::mainState.activeList = &tome::mainState.tabList[1];
+        tome::mainState.activeListId = 0;
+        tome::mainState.findActive = false;
         tome::keyEventCount = 0;
-        tome::presetAuthor = 0;
-        tome::hBookDialog = nullptr;
-        tome::authorBoxHasFocus = 0;
+        tome::bookDialog.presetAuthor = 0;
+        tome::bookDialog.hBookDialog = nullptr;
+        tome::bookDialog.authorBoxHasFocus = 0;
     }
 
     TempFolder folder_;

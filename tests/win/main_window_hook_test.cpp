@@ -56,7 +56,7 @@ TEST_F(MainWindowHook, OnlyHcActionCallsAreCounted) {
 
 TEST_F(MainWindowHook, EnterOnTheListViewsTheSelectedBook) {
     Run([] {
-        tome::activeList->SelectRow(2, 0);
+        tome::mainState.activeList->SelectRow(2, 0);
         SetFocus(ListBox(1));
         {
             DialogCloser closer("View Book Data", 2022);
@@ -66,7 +66,7 @@ TEST_F(MainWindowHook, EnterOnTheListViewsTheSelectedBook) {
         }
         Enter();  // the release
 
-        SetFocus(Control(tome::AddButtonId));
+        SetFocus(Control(tome::cmd::AddButton));
         DialogCloser closer("View Book Data");
         Enter();  // neither in the Find box nor on the list
         EXPECT_FALSE(DialogCloser::Seen());
@@ -85,13 +85,13 @@ void CALLBACK EnterInTheOpenMenu(HWND, UINT, UINT_PTR timer, DWORD) {
 
 TEST_F(MainWindowHook, EnterThatChoosesAMenuItemViewsNothing) {
     Run([] {
-        tome::activeList->SelectRow(2, 0);
+        tome::mainState.activeList->SelectRow(2, 0);
         SetFocus(ListBox(1));
         DialogCloser closer("View Book Data");
         const UINT_PTR timer = SetTimer(nullptr, 0, 30, EnterInTheOpenMenu);
         POINT at = {40, 5};
         ClientToScreen(ListBox(1), &at);
-        SendMessageA(tome::hMainWindow, WM_CONTEXTMENU, reinterpret_cast<WPARAM>(Page(1)), MAKELPARAM(at.x, at.y));
+        SendMessageA(tome::mainState.hMainWindow, WM_CONTEXTMENU, reinterpret_cast<WPARAM>(Page(1)), MAKELPARAM(at.x, at.y));
         KillTimer(nullptr, timer);
         EXPECT_EQ(tome::keyEventCount, 1) << "the press was counted";
         EXPECT_FALSE(DialogCloser::Seen());
@@ -134,15 +134,15 @@ protected:
         spec.controls = {box};
         dialog = tome::CreateSpecDialog(spec, nullptr, true);
         ASSERT_NE(dialog, nullptr);
-        tome::hBookDialog = dialog;
-        tome::authorBoxHasFocus = 1;
+        tome::bookDialog.hBookDialog = dialog;
+        tome::bookDialog.authorBoxHasFocus = 1;
         tome::keyEventCount = 0;
         SetWindowTextA(Box(), "Austen, Jane");
     }
     void TearDown() override {
         DestroyWindow(dialog);
-        tome::hBookDialog = nullptr;
-        tome::authorBoxHasFocus = 0;
+        tome::bookDialog.hBookDialog = nullptr;
+        tome::bookDialog.authorBoxHasFocus = 0;
         tome::keyEventCount = 0;
     }
     HWND Box() const { return GetDlgItem(dialog, tome::AuthorBoxId); }
@@ -183,12 +183,12 @@ TEST_F(AuthorBox, NothingSelectedNothingDropped) {
 }
 
 TEST_F(AuthorBox, OnlyWhileTheAuthorBoxHasTheFocusAndOnThePress) {
-    tome::authorBoxHasFocus = 0;
+    tome::bookDialog.authorBoxHasFocus = 0;
     Select(3, 12);
     Key(VK_BACK);
     EXPECT_EQ(BoxText(), "Austen, Jane");
 
-    tome::authorBoxHasFocus = 1;
+    tome::bookDialog.authorBoxHasFocus = 1;
     Key(VK_BACK);  // the release of the press above
     EXPECT_EQ(BoxText(), "Austen, Jane");
     Key(VK_BACK);

@@ -68,7 +68,7 @@ class MainWindowLayout : public MainWindowTest {};
 
 TEST_F(MainWindowLayout, FixedSizeCaptionedWindowWithTheTopRow) {
     Run([] {
-        HWND main = tome::hMainWindow;
+        HWND main = tome::mainState.hMainWindow;
         EXPECT_EQ(Text(main), "Tomecase");
         const DWORD style = static_cast<DWORD>(GetWindowLongA(main, GWL_STYLE));
         const DWORD frame = WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX;
@@ -125,7 +125,7 @@ TEST_F(MainWindowLayout, FourTabsWithTheirPagesAndLists) {
             EXPECT_EQ(item.iImage, -1);
             EXPECT_EQ(reinterpret_cast<HWND>(item.lParam), Page(t));
             // Pages belong to the main window, over the tab control's display area.
-            EXPECT_EQ(GetParent(Page(t)), tome::hMainWindow);
+            EXPECT_EQ(GetParent(Page(t)), tome::mainState.hMainWindow);
             EXPECT_EQ(static_cast<DWORD>(GetWindowLongA(Page(t), GWL_STYLE)) & (WS_CHILD | DS_CONTROL),
                       static_cast<DWORD>(WS_CHILD | DS_CONTROL));
             const RECT page = RectIn(Page(t));
@@ -136,7 +136,7 @@ TEST_F(MainWindowLayout, FourTabsWithTheirPagesAndLists) {
             ASSERT_NE(list, nullptr);
             EXPECT_EQ(ClassOf(list), "ListBox");
             int32_t x = 0, y = 0;
-            tome::tabList[static_cast<size_t>(t)].GetListOrigin(x, y);
+            tome::mainState.tabList[static_cast<size_t>(t)].GetListOrigin(x, y);
             const RECT r = RectIn(list);
             EXPECT_EQ(r.left, 2);
             EXPECT_EQ(r.top, y);
@@ -151,7 +151,7 @@ TEST_F(MainWindowLayout, FourTabsWithTheirPagesAndLists) {
             GetWindowTextA(GetDlgItem(Page(t), tome::TabListId[static_cast<size_t>(t)] + 4), heading, sizeof heading);
             EXPECT_STREQ(heading, "  Pub Date");
         }
-        EXPECT_EQ(tome::tabList[4].ParentHandle(), Page(4));
+        EXPECT_EQ(tome::mainState.tabList[4].ParentHandle(), Page(4));
     });
 }
 
@@ -188,7 +188,7 @@ TEST_F(MainWindowLayout, StatusBarInThreeParts) {
         EXPECT_EQ(edges[2], 719);
         // Along the bottom of the client area.
         RECT client, r = RectIn(bar);
-        GetClientRect(tome::hMainWindow, &client);
+        GetClientRect(tome::mainState.hMainWindow, &client);
         EXPECT_EQ(r.bottom, client.bottom);
     });
 }
@@ -196,45 +196,45 @@ TEST_F(MainWindowLayout, StatusBarInThreeParts) {
 TEST_F(MainWindowLayout, SetUpLeavesTabOneActiveAndTheProgramWideValues) {
     Run([&] {
         // Each list took its own ID when created; the set-up puts tab 1's back.
-        EXPECT_EQ(tome::activeListId, 2040);
-        EXPECT_EQ(tome::activeList, &tome::tabList[1]);
-        EXPECT_EQ(tome::hActivePage, Page(1));
-        EXPECT_EQ(tome::lastTab, 1);
-        EXPECT_EQ(tome::activeTab, 0);  // no book file yet
-        EXPECT_FALSE(tome::findActive);
+        EXPECT_EQ(tome::mainState.activeListId, 2040);
+        EXPECT_EQ(tome::mainState.activeList, &tome::mainState.tabList[1]);
+        EXPECT_EQ(tome::mainState.hActivePage, Page(1));
+        EXPECT_EQ(tome::mainState.lastTab, 1);
+        EXPECT_EQ(tome::mainState.activeTab, 0);  // no book file yet
+        EXPECT_FALSE(tome::mainState.findActive);
         EXPECT_EQ(tome::fileState.dataFolder, DataFolder());
         EXPECT_TRUE(IsFolder(DataFolder()));
         EXPECT_EQ(tome::fileState.settingsFile, DataFolder() + "\\Tomecase.ini");
         EXPECT_NE(tome::hKeyboardHook, nullptr);
 
         LOGBRUSH brush = {};
-        ASSERT_TRUE(GetObjectA(tome::mainBrush, sizeof brush, &brush));
+        ASSERT_TRUE(GetObjectA(tome::mainState.mainBrush, sizeof brush, &brush));
         EXPECT_EQ(brush.lbColor, RGB(200, 200, 255));
-        HDC dc = GetDC(tome::hMainWindow);
-        EXPECT_EQ(SendMessageA(tome::hMainWindow, WM_CTLCOLORDLG, reinterpret_cast<WPARAM>(dc),
-                               reinterpret_cast<LPARAM>(tome::hMainWindow)),
-                  reinterpret_cast<LRESULT>(tome::mainBrush));
-        ReleaseDC(tome::hMainWindow, dc);
+        HDC dc = GetDC(tome::mainState.hMainWindow);
+        EXPECT_EQ(SendMessageA(tome::mainState.hMainWindow, WM_CTLCOLORDLG, reinterpret_cast<WPARAM>(dc),
+                               reinterpret_cast<LPARAM>(tome::mainState.hMainWindow)),
+                  reinterpret_cast<LRESULT>(tome::mainState.mainBrush));
+        ReleaseDC(tome::mainState.hMainWindow, dc);
         EXPECT_TRUE(prompts.asked.empty());
     });
 }
 
 TEST_F(MainWindowLayout, FindBoxGreyAndFindResultRedOnTheirDefaultBackgrounds) {
     Run([] {
-        HDC dc = GetDC(tome::hMainWindow);
-        const LRESULT editBrush = SendMessageA(tome::hMainWindow, WM_CTLCOLOREDIT, reinterpret_cast<WPARAM>(dc),
+        HDC dc = GetDC(tome::mainState.hMainWindow);
+        const LRESULT editBrush = SendMessageA(tome::mainState.hMainWindow, WM_CTLCOLOREDIT, reinterpret_cast<WPARAM>(dc),
                                                reinterpret_cast<LPARAM>(Control(1006)));
         EXPECT_NE(editBrush, 0);
         EXPECT_EQ(GetTextColor(dc), RGB(128, 128, 128));
         EXPECT_EQ(GetBkColor(dc), GetSysColor(COLOR_WINDOW));
 
         SetTextColor(dc, RGB(1, 2, 3));
-        const LRESULT labelBrush = SendMessageA(tome::hMainWindow, WM_CTLCOLORSTATIC, reinterpret_cast<WPARAM>(dc),
+        const LRESULT labelBrush = SendMessageA(tome::mainState.hMainWindow, WM_CTLCOLORSTATIC, reinterpret_cast<WPARAM>(dc),
                                                 reinterpret_cast<LPARAM>(Control(1007)));
         EXPECT_NE(labelBrush, 0);
         EXPECT_EQ(GetTextColor(dc), RGB(255, 0, 0));
-        EXPECT_NE(labelBrush, reinterpret_cast<LRESULT>(tome::mainBrush));
-        ReleaseDC(tome::hMainWindow, dc);
+        EXPECT_NE(labelBrush, reinterpret_cast<LRESULT>(tome::mainState.mainBrush));
+        ReleaseDC(tome::mainState.hMainWindow, dc);
     });
 }
 
@@ -270,7 +270,7 @@ void ExpectItems(HMENU menu, const std::vector<tome::MenuEntry>& entries) {
 
 TEST_F(MainWindowLayout, MenuBarItemsInOrderWithTheirCommands) {
     Run([] {
-        HMENU bar = GetMenu(tome::hMainWindow);
+        HMENU bar = GetMenu(tome::mainState.hMainWindow);
         ASSERT_NE(bar, nullptr);
         const std::vector<tome::MenuPopup>& popups = tome::MenuPopups();
         ASSERT_EQ(GetMenuItemCount(bar), 4);
@@ -296,12 +296,12 @@ TEST_F(MainWindowLayout, MenuBarItemsInOrderWithTheirCommands) {
 
 TEST_F(MainWindowLayout, ContextMenuOfTheBookLists) {
     Run([] {
-        ASSERT_NE(tome::hContextMenu, nullptr);
-        ExpectItems(tome::hContextMenu, tome::ContextMenuEntries());
-        EXPECT_EQ(ItemText(tome::hContextMenu, 0), "View Book");
-        EXPECT_EQ(GetMenuItemID(tome::hContextMenu, 0), 306u);
-        EXPECT_EQ(GetMenuItemID(tome::hContextMenu, 2), 203u);
-        EXPECT_EQ(GetMenuItemID(tome::hContextMenu, 4), 204u);
+        ASSERT_NE(tome::mainState.hContextMenu, nullptr);
+        ExpectItems(tome::mainState.hContextMenu, tome::ContextMenuEntries());
+        EXPECT_EQ(ItemText(tome::mainState.hContextMenu, 0), "View Book");
+        EXPECT_EQ(GetMenuItemID(tome::mainState.hContextMenu, 0), 306u);
+        EXPECT_EQ(GetMenuItemID(tome::mainState.hContextMenu, 2), 203u);
+        EXPECT_EQ(GetMenuItemID(tome::mainState.hContextMenu, 4), 204u);
     });
 }
 

@@ -86,7 +86,7 @@ class FileDialogs : public ::testing::Test {
 protected:
     void SetUp() override {
         tome::fileState.dataFolder = folder.path();
-        tome::hMainWindow = nullptr;
+        tome::mainState.hMainWindow = nullptr;
     }
     void TearDown() override { tome::fileState = {}; }
 

@@ -25,17 +25,17 @@ public:
         HBRUSH marker = CreateSolidBrush(Marker);
         FillRect(dc_, &all, marker);
         DeleteObject(marker);
-        SelectObject(dc_, reinterpret_cast<HGDIOBJ>(SendMessageA(tome::hMainWindow, WM_GETFONT, 0, 0)));
+        SelectObject(dc_, reinterpret_cast<HGDIOBJ>(SendMessageA(tome::mainState.hMainWindow, WM_GETFONT, 0, 0)));
 
         DRAWITEMSTRUCT item = {};
         item.CtlType = ODT_TAB;
         item.CtlID = tome::TabControlId;
         item.itemID = static_cast<UINT>(index);
         item.itemState = state;
-        item.hwndItem = GetDlgItem(tome::hMainWindow, tome::TabControlId);
+        item.hwndItem = GetDlgItem(tome::mainState.hMainWindow, tome::TabControlId);
         item.hDC = dc_;
         item.rcItem = all;
-        tome::DrawTabItem(tome::hMainWindow, tome::TabControlId, item);
+        tome::DrawTabItem(tome::mainState.hMainWindow, tome::TabControlId, item);
     }
     ~DrawnTab() {
         SelectObject(dc_, old_);
@@ -101,7 +101,7 @@ TEST_F(MainWindowTabDrawing, TheTextIsTheTabsOwn) {
         HBITMAP bitmap = CreateCompatibleBitmap(screen, DrawnTab::Width, DrawnTab::Height);
         ReleaseDC(nullptr, screen);
         HGDIOBJ old = SelectObject(dc, bitmap);
-        SelectObject(dc, reinterpret_cast<HGDIOBJ>(SendMessageA(tome::hMainWindow, WM_GETFONT, 0, 0)));
+        SelectObject(dc, reinterpret_cast<HGDIOBJ>(SendMessageA(tome::mainState.hMainWindow, WM_GETFONT, 0, 0)));
         RECT area = {0, 3, DrawnTab::Width, DrawnTab::Height};
         FillRect(dc, &area, GetSysColorBrush(COLOR_BTNFACE));
         SetBkColor(dc, GetSysColor(COLOR_BTNFACE));

@@ -22,7 +22,7 @@ protected:
 
 TEST_F(MainWindowTabs, StartUpShowsTheFileOnTabOne) {
     Run([&] {
-        EXPECT_EQ(tome::activeTab, 1);
+        EXPECT_EQ(tome::mainState.activeTab, 1);
         EXPECT_EQ(Titles(1), (Names{"Emma", "Letters", "Mansfield Park", "Persuasion", "Middlemarch", "White Teeth"}));
         EXPECT_EQ(SelectedRow(1), 1);
         EXPECT_EQ(StatusPart(1), "Filename:books.lib");
@@ -35,11 +35,11 @@ TEST_F(MainWindowTabs, ClickingATabShowsItsPageAndFillsItsList) {
     Run([&] {
         ClickTab(3);
         EXPECT_EQ(SelectedTabIndex(), 2);
-        EXPECT_EQ(tome::activeTab, 3);
-        EXPECT_EQ(tome::lastTab, 3);
-        EXPECT_EQ(tome::activeListId, 2060);
-        EXPECT_EQ(tome::activeList, &tome::tabList[3]);
-        EXPECT_EQ(tome::hActivePage, Page(3));
+        EXPECT_EQ(tome::mainState.activeTab, 3);
+        EXPECT_EQ(tome::mainState.lastTab, 3);
+        EXPECT_EQ(tome::mainState.activeListId, 2060);
+        EXPECT_EQ(tome::mainState.activeList, &tome::mainState.tabList[3]);
+        EXPECT_EQ(tome::mainState.hActivePage, Page(3));
         EXPECT_FALSE(PageVisible(1));
         EXPECT_TRUE(PageVisible(3));
         EXPECT_EQ(Titles(3), (Names{"Letters", "Mansfield Park", "Middlemarch"}));
@@ -60,7 +60,7 @@ TEST_F(MainWindowTabs, ClickingTheSelectedTabRefillsNothing) {
         tome::collection.records[4].set(tome::WantToRead);  // Persuasion, unseen until a refill
         ClickTab(2);
         EXPECT_EQ(Titles(2), (Names{"Emma", "Mansfield Park", "White Teeth"}));
-        EXPECT_EQ(tome::lastTab, 2);
+        EXPECT_EQ(tome::mainState.lastTab, 2);
     });
 }
 
@@ -83,25 +83,25 @@ TEST_F(MainWindowTabs, TheFourthTabFillsTheChoicesWithAuthors) {
 TEST_F(MainWindowTabs, ViewCustomListSelectsTabFourAndItsList) {
     Run([&] {
         Command(304);
-        EXPECT_EQ(tome::activeTab, 4);
-        EXPECT_EQ(tome::activeListId, 2070);
-        EXPECT_EQ(tome::activeList, &tome::tabList[4]);
-        EXPECT_EQ(tome::hActivePage, Page(4));
+        EXPECT_EQ(tome::mainState.activeTab, 4);
+        EXPECT_EQ(tome::mainState.activeListId, 2070);
+        EXPECT_EQ(tome::mainState.activeList, &tome::mainState.tabList[4]);
+        EXPECT_EQ(tome::mainState.hActivePage, Page(4));
         EXPECT_EQ(SelectedTabIndex(), 3);
         EXPECT_TRUE(PageVisible(4));
         EXPECT_FALSE(PageVisible(1));
         EXPECT_EQ(GetFocus(), ListBox(4));  // the refill gives the list the focus
         // The menu's way leaves lastTab and the choices alone.
-        EXPECT_EQ(tome::lastTab, 1);
+        EXPECT_EQ(tome::mainState.lastTab, 1);
         EXPECT_EQ(SendDlgItemMessageA(Page(4), tome::CustomChoiceId, CB_GETCOUNT, 0, 0), 0);
 
         Command(303);
-        EXPECT_EQ(tome::activeTab, 3);
-        EXPECT_EQ(tome::activeListId, 2060);
+        EXPECT_EQ(tome::mainState.activeTab, 3);
+        EXPECT_EQ(tome::mainState.activeListId, 2060);
         EXPECT_TRUE(PageVisible(3));
         EXPECT_FALSE(PageVisible(4));
         EXPECT_EQ(Titles(3), (Names{"Letters", "Mansfield Park", "Middlemarch"}));
-        EXPECT_EQ(tome::lastTab, 1);
+        EXPECT_EQ(tome::mainState.lastTab, 1);
     });
 }
 
@@ -112,9 +112,9 @@ TEST_F(MainWindowTabs, AfterTheMenuAClickOnTheTabActedOnLastStillShowsIt) {
         // tab 2 names tab 2, so the click on tab 1 is acted on after all.
         tome::collection.records[6].set(tome::Deleted);  // White Teeth, gone at the next refill
         ClickTab(1);
-        EXPECT_EQ(tome::activeTab, 1);
-        EXPECT_EQ(tome::lastTab, 1);
-        EXPECT_EQ(tome::activeListId, 2040);
+        EXPECT_EQ(tome::mainState.activeTab, 1);
+        EXPECT_EQ(tome::mainState.lastTab, 1);
+        EXPECT_EQ(tome::mainState.activeListId, 2040);
         EXPECT_TRUE(PageVisible(1));
         EXPECT_FALSE(PageVisible(2));
         EXPECT_EQ(RowsShown(1), 5);
@@ -131,9 +131,9 @@ TEST_F(MainWindowTabs, OpeningAFileGoesBackToTabOne) {
     Run([&] {
         ClickTab(3);
         Command(101);
-        EXPECT_EQ(tome::activeTab, 1);
-        EXPECT_EQ(tome::lastTab, 1);
-        EXPECT_EQ(tome::activeListId, 2040);
+        EXPECT_EQ(tome::mainState.activeTab, 1);
+        EXPECT_EQ(tome::mainState.lastTab, 1);
+        EXPECT_EQ(tome::mainState.activeListId, 2040);
         EXPECT_EQ(SelectedTabIndex(), 0);
         EXPECT_TRUE(PageVisible(1));
         EXPECT_FALSE(PageVisible(3));

@@ -12,8 +12,11 @@
 #include <vector>
 
 #include "../print/test_printer_win.h"
+#include "app/commands.h"
+#include "app/main_commands_win.h"
 #include "app/main_state_win.h"
 #include "books/list_filling.h"
+#include "books/order_date.h"
 #include "books/program_state.h"
 #include "column_list_fixture.h"
 #include "print/comment_lines.h"
@@ -96,8 +99,8 @@ struct Shelf {
     }
 
     void Show(int32_t tab) {
-        tome::FileState files;
-        tome::MarkShownBooks(books, tab, files);
+        tome::ListState listState;
+        tome::MarkShownBooks(books, tab, listState);
     }
 
     // The rows of each page as the list should print them.
@@ -150,12 +153,12 @@ protected:
             PrintDialogAnswerer user(IDOK);
             if (throughProgramState) {
                 const tome::BookCollection savedBooks = tome::collection;
-                const int32_t savedTab = tome::activeTab;
+                const int32_t savedTab = tome::mainState.activeTab;
                 tome::collection = shelf.books;
-                tome::activeTab = tab;
-                tome::PrintBookList();
+                tome::mainState.activeTab = tab;
+                tome::RunCommand(tome::cmd::Print);
                 tome::collection = savedBooks;
-                tome::activeTab = savedTab;
+                tome::mainState.activeTab = savedTab;
             } else {
                 tome::PrintBookList(shelf.books, tab);
             }
@@ -255,12 +258,13 @@ protected:
             PrintDialogAnswerer user(IDOK);
             if (throughProgramState) {
                 const tome::BookCollection savedBooks = tome::collection;
-                tome::cColumnList* savedList = tome::activeList;
+                tome::cColumnList* savedList = tome::mainState.activeList;
                 tome::collection = books_;
-                tome::activeList = &list_;
-                tome::PrintBook(position);
+                tome::mainState.activeList = &list_;
+                list_.SelectRow(position, 0);
+                tome::RunCommand(tome::cmd::PrintBook);
                 tome::collection = savedBooks;
-                tome::activeList = savedList;
+                tome::mainState.activeList = savedList;
             } else {
                 tome::PrintBook(books_, list_, position);
             }

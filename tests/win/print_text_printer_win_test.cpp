@@ -11,6 +11,7 @@
 #include <vector>
 
 #include "../print/test_printer_win.h"
+#include "books/message_box_win.h"
 
 namespace {
 
@@ -208,10 +209,10 @@ protected:
     void SetUp() override {
         TestPrinterTest::SetUp();
         shownMessages.clear();
-        saved_ = tome::printerMessageBox;
-        tome::printerMessageBox = RecordMessage;
+        saved_ = tome::messageBox;
+        tome::messageBox = RecordMessage;
     }
-    void TearDown() override { tome::printerMessageBox = saved_; }
+    void TearDown() override { tome::messageBox = saved_; }
 
 private:
     tome::MessageBoxFunction saved_ = nullptr;

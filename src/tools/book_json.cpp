@@ -162,6 +162,11 @@ bool ReadList(const Json& doc, ListKind kind, TextList& list, std::string& reaso
     const char* key = ListKey(kind);
     const Json& v = doc.at(key);
     if (!ArrayOf(v, key, reason)) return false;
+    if (v.size() > static_cast<size_t>(ListCapacity(kind))) {
+        reason = std::string(key) + " has " + std::to_string(v.size()) + " entries, more than the " +
+                 std::to_string(ListCapacity(kind)) + " a book record can refer to";
+        return false;
+    }
     list.reserve(v.size());
     for (size_t i = 0; i < v.size(); ++i) {
         std::string text;
@@ -195,7 +200,7 @@ bool ReadBook(const Json& v, const std::string& where, const BookCollection& lis
                      Counted(static_cast<uint64_t>(count), "entry", "entries");
             return false;
         }
-        SetListNumber(r, kind, static_cast<int32_t>(n));
+        (void)SetListNumber(r, kind, static_cast<int32_t>(n));  // in range: checked above
     }
     return Text(v.at("title"), where + ".title", title, reason) &&
            Text(v.at("comments"), where + ".comments", comments, reason);

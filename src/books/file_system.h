@@ -11,10 +11,12 @@ namespace tome {
 
 struct IoStatus {
     bool ok = true;
-    std::string detail;  // the system's own words when !ok
+    std::string detail;     // the system's own words when !ok
+    bool tooLarge = false;  // a read refused, unread, a file over its limit
 
     static IoStatus Ok() { return {}; }
     static IoStatus Fail(std::string why) { return {false, std::move(why)}; }
+    static IoStatus TooLarge() { return {false, "The file is too large.", true}; }
 };
 
 class FileSystem {
@@ -25,9 +27,11 @@ public:
 
     virtual bool Exists(const std::string& path) = 0;
     virtual bool CreateFolder(const std::string& path) = 0;
-    // Reads the whole file. With createIfMissing a missing file is created
-    // empty and reads as no bytes.
-    virtual IoStatus ReadAll(const std::string& path, bool createIfMissing, std::vector<uint8_t>& bytes) = 0;
+    // Reads the whole file when it holds at most limit bytes; a larger one is
+    // refused as TooLarge without being read. With createIfMissing a missing
+    // file is created empty and reads as no bytes.
+    virtual IoStatus ReadAll(const std::string& path, bool createIfMissing, size_t limit,
+                             std::vector<uint8_t>& bytes) = 0;
 
     // The steps of a safe replacement, in this order.
     virtual IoStatus CreateTemp(const std::string& besidePath, Handle& handle, std::string& tempPath) = 0;

@@ -13,6 +13,37 @@ namespace {
 
 IoStatus Errno() { return IoStatus::Fail(std::strerror(errno)); }
 
+struct Closer {
+    int fd;
+    ~Closer() { ::close(fd); }
+};
+
+// Reads at most limit bytes, and one more to notice a file that grew past its
+// size since it was measured.
+IoStatus ReadUpTo(int fd, size_t limit, std::vector<uint8_t>& bytes) {
+    bytes.clear();
+    struct stat st;
+    if (::fstat(fd, &st) == 0 && S_ISREG(st.st_mode)) {
+        if (static_cast<uint64_t>(st.st_size) > limit) return IoStatus::TooLarge();
+        bytes.reserve(static_cast<size_t>(st.st_size));
+    }
+    uint8_t buffer[1 << 16];
+    for (;;) {
+        const size_t room = limit - bytes.size();
+        const ssize_t n = ::read(fd, buffer, room < sizeof buffer ? room + 1 : sizeof buffer);
+        if (n < 0) {
+            if (errno == EINTR) continue;
+            return Errno();
+        }
+        if (n == 0) return IoStatus::Ok();
+        if (bytes.size() + static_cast<size_t>(n) > limit) {
+            bytes.clear();
+            return IoStatus::TooLarge();
+        }
+        bytes.insert(bytes.end(), buffer, buffer + n);
+    }
+}
+
 class PosixFileSystem final : public FileSystem {
 public:
     bool Exists(const std::string& path) override {
@@ -22,24 +53,12 @@ public:
 
     bool CreateFolder(const std::string& path) override { return ::mkdir(path.c_str(), 0777) == 0; }
 
-    IoStatus ReadAll(const std::string& path, bool createIfMissing, std::vector<uint8_t>& bytes) override {
-        int fd = ::open(path.c_str(), O_RDONLY | (createIfMissing ? O_CREAT : 0), 0666);
+    IoStatus ReadAll(const std::string& path, bool createIfMissing, size_t limit,
+                     std::vector<uint8_t>& bytes) override {
+        const int fd = ::open(path.c_str(), O_RDONLY | (createIfMissing ? O_CREAT : 0), 0666);
         if (fd < 0) return Errno();
-        bytes.clear();
-        uint8_t buffer[1 << 16];
-        for (;;) {
-            const ssize_t n = ::read(fd, buffer, sizeof buffer);
-            if (n < 0) {
-                if (errno == EINTR) continue;
-                IoStatus failed = Errno();
-                ::close(fd);
-                return failed;
-            }
-            if (n == 0) break;
-            bytes.insert(bytes.end(), buffer, buffer + n);
-        }
-        ::close(fd);
-        return IoStatus::Ok();
+        const Closer closer{fd};  // also when memory runs out while reading
+        return ReadUpTo(fd, limit, bytes);
     }
 
     IoStatus CreateTemp(const std::string& besidePath, Handle& handle, std::string& tempPath) override {

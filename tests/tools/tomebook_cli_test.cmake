@@ -97,7 +97,8 @@ if(NOT EXISTS "${DATA}/good/leftover_bytes.lib")
   message(SEND_ERROR "the file with leftover bytes is missing")
 endif()
 
-# Bad files: check shows the program's refusal and exits 1; dump refuses too.
+# Bad files: check shows the program's refusal on stderr and exits 1; dump
+# refuses too. Neither prints anything on stdout.
 file(GLOB bad_files "${DATA}/bad/*.lib")
 list(LENGTH bad_files bad_count)
 if(bad_count LESS 20)
@@ -106,8 +107,11 @@ endif()
 foreach(damaged IN LISTS bad_files)
   get_filename_component(name "${damaged}" NAME)
   tomebook(1 check "${damaged}")
-  expect_contains("${out}" "Cannot open the book file \"${name}\".\n\n" "check ${name}")
-  expect_contains("${out}" "\n\nNothing was loaded; the books you had open are unchanged." "check ${name}")
+  expect_contains("${err}" "Cannot open the book file \"${name}\".\n\n" "check ${name}")
+  expect_contains("${err}" "\n\nNothing was loaded; the books you had open are unchanged." "check ${name}")
+  if(NOT out STREQUAL "")
+    message(SEND_ERROR "check ${name} printed its refusal on stdout")
+  endif()
   tomebook(1 dump "${damaged}")
   expect_contains("${err}" "Cannot open the book file \"${name}\"" "dump ${name}")
   if(NOT out STREQUAL "")
@@ -117,7 +121,7 @@ endforeach()
 
 # A missing file: refused, and check does not create it the way opening does.
 tomebook(1 check "${WORK}/missing.lib")
-expect_contains("${out}" "It could not be read" "check of a missing file")
+expect_contains("${err}" "It could not be read" "check of a missing file")
 if(EXISTS "${WORK}/missing.lib")
   message(SEND_ERROR "check created the missing file")
 endif()

@@ -1,7 +1,8 @@
 # Runs the real tomebook on the good and bad book files and the sample
 # collection, checking exit codes, output and the files it writes.
 # Variables: TOMEBOOK (the program), EMULATOR (empty natively), DATA (tests/data),
-# WORK (a scratch folder, emptied first).
+# WORK (a scratch folder, emptied first); optionally TOMEBOOK_CHECKED, the
+# program built with the sanitizers, which also gets the hostile input.
 cmake_minimum_required(VERSION 3.20)
 
 foreach(var TOMEBOOK DATA WORK)
@@ -186,3 +187,52 @@ refused(year_text "${doc}" "books[0].pubYear must be a whole number from 0 to 65
 # A file that cannot be written is reported and leaves nothing behind.
 tomebook(1 build "${DATA}/sample-books.json" "${WORK}/no such folder/x.lib")
 expect_contains("${err}" "cannot write" "build into a missing folder")
+
+# Lists as long as a record can number build and load; one entry more is
+# refused.
+set(entries "")
+foreach(i RANGE 1 255)
+  list(APPEND entries "\"C${i}\"")
+endforeach()
+function(lists_document call_numbers var)
+  list(JOIN call_numbers ", " joined)
+  set(${var} "{\"spareCount\": 0, \"sortIndex\": [], \"books\": [], \"authors\": [], \"callNumbers\": [${joined}], \"publishers\": [], \"libraries\": [], \"categories\": []}" PARENT_SCOPE)
+endfunction()
+lists_document("${entries}" doc)
+file(WRITE "${WORK}/255_call_numbers.json" "${doc}")
+tomebook(0 build "${WORK}/255_call_numbers.json" "${WORK}/255_call_numbers.lib")
+tomebook(0 check "${WORK}/255_call_numbers.lib")
+tomebook(0 dump "${WORK}/255_call_numbers.lib")
+expect_contains("${out}" "\"C255\"\n  ]" "dump of 255 call numbers")
+list(APPEND entries "\"C256\"")
+lists_document("${entries}" doc)
+refused(256_call_numbers "${doc}" "callNumbers has 256 entries, more than the 255 a book record can refer to")
+
+# A file over the size limit is refused unread (a sparse file takes no room).
+find_program(TRUNCATE truncate)
+if(TRUNCATE AND NOT EMULATOR)
+  file(COPY "${DATA}/good/austen_emma.lib" DESTINATION "${WORK}/huge")
+  execute_process(COMMAND ${TRUNCATE} -s 600M "${WORK}/huge/austen_emma.lib" RESULT_VARIABLE truncated)
+  if(truncated EQUAL 0)
+    tomebook(1 check "${WORK}/huge/austen_emma.lib")
+    expect_contains("${err}" "It is too large to be a Tomecase book file." "check of a 600 MB file")
+    tomebook(1 dump "${WORK}/huge/austen_emma.lib")
+    expect_contains("${err}" "It is too large to be a Tomecase book file." "dump of a 600 MB file")
+  endif()
+  file(REMOVE_RECURSE "${WORK}/huge")
+endif()
+
+# Nesting 65,000 levels deep: refused with exit 1 and a message, never a
+# crash, also by the sanitizer build, whose larger frames once overflowed.
+string(REPEAT "[" 65000 open)
+string(REPEAT "]" 65000 close)
+file(WRITE "${WORK}/deep.json" "{\"spareCount\": ${open}1${close}}")
+set(programs "${TOMEBOOK}")
+if(TOMEBOOK_CHECKED)
+  list(APPEND programs "${TOMEBOOK_CHECKED}")
+endif()
+foreach(TOMEBOOK IN LISTS programs)
+  tomebook(1 build "${WORK}/deep.json" "${target}")
+  expect_contains("${err}" "deep.json: it nests arrays and objects more than 256 levels deep" "${TOMEBOOK} build deep.json")
+  expect_same_file("${target}" "${DATA}/good/austen_emma.lib" "build deep.json left the old file")
+endforeach()

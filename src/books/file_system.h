@@ -33,6 +33,11 @@ public:
     virtual IoStatus ReadAll(const std::string& path, bool createIfMissing, size_t limit,
                              std::vector<uint8_t>& bytes) = 0;
 
+    // The file a replacement of path puts in place: the final target when
+    // path is a symbolic link, so that the link stays a link; path itself
+    // otherwise, also when nothing exists there yet.
+    virtual IoStatus ResolveLinks(const std::string& path, std::string& target) = 0;
+
     // The steps of a safe replacement, in this order.
     virtual IoStatus CreateTemp(const std::string& besidePath, Handle& handle, std::string& tempPath) = 0;
     virtual IoStatus Write(Handle handle, const uint8_t* data, size_t size) = 0;
@@ -42,8 +47,9 @@ public:
     virtual void Remove(const std::string& path) = 0;
 };
 
-// Writes the whole content beside path, flushes it, then puts it in place in
-// one step. On any failure the temporary file is removed and path is untouched.
+// Writes the whole content beside path (beside its target, for a symbolic
+// link), flushes it, then puts it in place in one step. On any failure the
+// temporary file is removed and path is untouched.
 IoStatus ReplaceFileContent(FileSystem& fs, const std::string& path, const std::vector<uint8_t>& bytes);
 
 // The file system of the machine the code runs on (file_system_posix.cpp or

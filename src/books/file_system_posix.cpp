@@ -13,6 +13,8 @@ namespace {
 
 IoStatus Errno() { return IoStatus::Fail(std::strerror(errno)); }
 
+constexpr int MaxLinkHops = 40;  // as the kernel allows before ELOOP
+
 struct Closer {
     int fd;
     ~Closer() { ::close(fd); }
@@ -59,6 +61,23 @@ public:
         if (fd < 0) return Errno();
         const Closer closer{fd};  // also when memory runs out while reading
         return ReadUpTo(fd, limit, bytes);
+    }
+
+    IoStatus ResolveLinks(const std::string& path, std::string& target) override {
+        target = path;
+        for (int hop = 0; hop < MaxLinkHops; ++hop) {
+            struct stat st;
+            if (::lstat(target.c_str(), &st) != 0 || !S_ISLNK(st.st_mode)) return IoStatus::Ok();
+            std::string named(static_cast<size_t>(st.st_size) + 1, '\0');
+            const ssize_t n = ::readlink(target.c_str(), named.data(), named.size());
+            if (n < 0) return Errno();
+            named.resize(static_cast<size_t>(n));
+            // A relative link names a file beside the link itself.
+            const size_t slash = target.rfind('/');
+            target = named[0] == '/' || slash == std::string::npos ? named : target.substr(0, slash + 1) + named;
+        }
+        errno = ELOOP;
+        return Errno();
     }
 
     IoStatus CreateTemp(const std::string& besidePath, Handle& handle, std::string& tempPath) override {

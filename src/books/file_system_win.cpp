@@ -67,6 +67,26 @@ public:
         return ReadUpTo(file, limit, bytes);
     }
 
+    IoStatus ResolveLinks(const std::string& path, std::string& target) override {
+        target = path;
+        const DWORD attributes = GetFileAttributesA(path.c_str());
+        if (attributes == INVALID_FILE_ATTRIBUTES || !(attributes & FILE_ATTRIBUTE_REPARSE_POINT)) {
+            return IoStatus::Ok();
+        }
+        // Opening follows the link; the handle then knows the file's own name.
+        HANDLE file = CreateFileA(path.c_str(), 0, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr,
+                                  OPEN_EXISTING, FILE_FLAG_BACKUP_SEMANTICS, nullptr);
+        if (file == INVALID_HANDLE_VALUE) return LastError();
+        char name[32768];
+        const DWORD n = GetFinalPathNameByHandleA(file, name, sizeof name, FILE_NAME_NORMALIZED | VOLUME_NAME_DOS);
+        const IoStatus failed = n == 0 ? LastError() : IoStatus::Ok();
+        CloseHandle(file);
+        if (n == 0) return failed;
+        if (n >= sizeof name) return IoStatus::Fail("The book file's real name is too long.");
+        target.assign(name, n);
+        return IoStatus::Ok();
+    }
+
     IoStatus CreateTemp(const std::string& besidePath, Handle& handle, std::string& tempPath) override {
         for (unsigned attempt = 0; attempt < 100; ++attempt) {
             char suffix[32];

@@ -68,6 +68,7 @@ public:
         if (step_ == Reading) throw std::bad_alloc();
         return real_.ReadAll(p, create, limit, b);
     }
+    IoStatus ResolveLinks(const std::string& p, std::string& t) override { return real_.ResolveLinks(p, t); }
     IoStatus CreateTemp(const std::string& p, Handle& h, std::string& t) override {
         if (step_ == Replacing) throw std::bad_alloc();
         return real_.CreateTemp(p, h, t);

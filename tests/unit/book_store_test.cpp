@@ -78,6 +78,7 @@ public:
     IoStatus ReadAll(const std::string& p, bool create, size_t limit, Bytes& b) override {
         return real_.ReadAll(p, create, limit, b);
     }
+    IoStatus ResolveLinks(const std::string& p, std::string& t) override { return real_.ResolveLinks(p, t); }
     IoStatus CreateTemp(const std::string& p, Handle& h, std::string& t) override {
         return failAt_ == Step::CreateTemp ? Disk() : real_.CreateTemp(p, h, t);
     }
@@ -264,6 +265,10 @@ public:
         return existing.insert(folder).second;
     }
     IoStatus ReadAll(const std::string&, bool, size_t, Bytes&) override { return IoStatus::Fail("no files"); }
+    IoStatus ResolveLinks(const std::string& p, std::string& t) override {
+        t = p;
+        return IoStatus::Ok();
+    }
     IoStatus CreateTemp(const std::string&, Handle&, std::string&) override { return IoStatus::Fail("no"); }
     IoStatus Write(Handle, const uint8_t*, size_t) override { return IoStatus::Fail("no"); }
     IoStatus Flush(Handle) override { return IoStatus::Fail("no"); }

@@ -25,8 +25,8 @@ const char Usage[] =
     "Results go to standard output, refusals and failures to standard error.\n"
     "Exit codes: 0 done, 1 refused or failed, 2 bad arguments.\n";
 
-// A document for the largest book file takes several times its size; past
-// this it is refused unread.
+// A document is read only up to a book file's own limit: one much larger
+// could not be built in memory anyway.
 constexpr size_t LargestDocument = tome::LargestBookFile;
 
 // The program's messages end lines with CR LF; a console wants plain newlines.
@@ -94,7 +94,8 @@ int Build(const std::string& jsonPath, const std::string& bookPath) {
 
 int Check(const std::string& path) {
     tome::FileSystem& fs = tome::SystemFileSystem();
-    // The program creates a missing file; a check must not.
+    // The program creates a missing file; a check must not, and reads
+    // nothing of it but the system's words on why it cannot.
     if (!fs.Exists(path)) {
         std::vector<uint8_t> none;
         const tome::IoStatus read = fs.ReadAll(path, /*createIfMissing=*/false, 0, none);

@@ -7,9 +7,6 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
-#include <cstdlib>
-#include <fstream>
-#include <iterator>
 #include <new>
 #include <string>
 #include <thread>
@@ -18,33 +15,12 @@
 #include "books/book_file.h"
 #include "books/book_store.h"
 #include "heap_watch.h"
+#include "scratch_folder.h"
 
 namespace tome {
 namespace {
 
 using Bytes = std::vector<uint8_t>;
-
-class Folder {
-public:
-    Folder() {
-        char pattern[] = "/tmp/tomecase-limits-XXXXXX";
-        path_ = ::mkdtemp(pattern);
-    }
-    ~Folder() { std::system(("rm -rf '" + path_ + "'").c_str()); }
-    std::string operator/(const std::string& name) const { return path_ + "/" + name; }
-
-private:
-    std::string path_;
-};
-
-Bytes FileBytes(const std::string& path) {
-    std::ifstream in(path, std::ios::binary);
-    return Bytes(std::istreambuf_iterator<char>(in), {});
-}
-
-void WriteFile(const std::string& path, const Bytes& bytes) {
-    std::ofstream(path, std::ios::binary).write(reinterpret_cast<const char*>(bytes.data()), long(bytes.size()));
-}
 
 BookCollection OpenBooks() {
     BookCollection c;
@@ -85,9 +61,9 @@ private:
 };
 
 TEST(ReadAll, AFileOverItsLimitIsRefusedUnread) {
-    Folder dir;
+    ScratchFolder dir;
     const std::string file = dir / "thousand.lib";
-    WriteFile(file, Bytes(1000, 'x'));
+    WriteFileBytes(file, Bytes(1000, 'x'));
     Bytes bytes;
     EXPECT_TRUE(SystemFileSystem().ReadAll(file, false, 1000, bytes).ok);
     EXPECT_EQ(bytes.size(), 1000u);
@@ -113,7 +89,7 @@ TEST(ReadAll, AFileOverItsLimitIsRefusedUnread) {
 
 TEST(LoadBookFile, AFileOverTheSizeLimitIsRefusedWithoutBeingRead) {
     if (!HeapWatch::Available()) GTEST_SKIP() << "needs the address sanitizer's hooks";
-    Folder dir;
+    ScratchFolder dir;
     const std::string file = dir / "huge.lib";
     {
         const int fd = ::open(file.c_str(), O_WRONLY | O_CREAT, 0600);
@@ -138,9 +114,9 @@ TEST(LoadBookFile, AFileOverTheSizeLimitIsRefusedWithoutBeingRead) {
 }
 
 TEST(LoadBookFile, RunningOutOfMemoryRefusesTheFileAndKeepsTheOpenBooks) {
-    Folder dir;
+    ScratchFolder dir;
     const std::string file = dir / "books.lib";
-    WriteFile(file, SerializeBookFile(OpenBooks()));
+    WriteFileBytes(file, SerializeBookFile(OpenBooks()));
     OutOfMemory fs(OutOfMemory::Reading);
     BookCollection books;
     books.authors.append("Mine");
@@ -157,10 +133,10 @@ TEST(LoadBookFile, RunningOutOfMemoryRefusesTheFileAndKeepsTheOpenBooks) {
 }
 
 TEST(SaveBookFile, RunningOutOfMemoryKeepsTheFileOnDiskAndTheChanges) {
-    Folder dir;
+    ScratchFolder dir;
     const std::string file = dir / "books.lib";
     const Bytes old = SerializeBookFile(BookCollection());
-    WriteFile(file, old);
+    WriteFileBytes(file, old);
     OutOfMemory fs(OutOfMemory::Replacing);
     BookCollection books = OpenBooks();
     FileState state;

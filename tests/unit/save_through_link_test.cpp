@@ -2,52 +2,22 @@
 // replaced, beside itself, and the link stays a link.
 #include <gtest/gtest.h>
 
-#include <dirent.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
-#include <cstdlib>
 #include <fstream>
-#include <iterator>
 #include <set>
 #include <string>
 #include <vector>
 
 #include "books/book_file.h"
 #include "books/book_store.h"
+#include "scratch_folder.h"
 
 namespace tome {
 namespace {
 
 using Bytes = std::vector<uint8_t>;
-
-class Folder {
-public:
-    Folder() {
-        char pattern[] = "/tmp/tomecase-links-XXXXXX";
-        path_ = ::mkdtemp(pattern);
-    }
-    ~Folder() { std::system(("rm -rf '" + path_ + "'").c_str()); }
-    std::string operator/(const std::string& name) const { return path_ + "/" + name; }
-    std::set<std::string> Names(const std::string& sub = "") const {
-        std::set<std::string> names;
-        if (DIR* d = ::opendir((path_ + "/" + sub).c_str())) {
-            while (dirent* e = ::readdir(d)) {
-                if (e->d_name[0] != '.') names.insert(e->d_name);
-            }
-            ::closedir(d);
-        }
-        return names;
-    }
-
-private:
-    std::string path_;
-};
-
-Bytes FileBytes(const std::string& path) {
-    std::ifstream in(path, std::ios::binary);
-    return Bytes(std::istreambuf_iterator<char>(in), {});
-}
 
 bool IsLink(const std::string& path, const std::string& to) {
     char named[4096];
@@ -73,7 +43,7 @@ Outcome SaveTo(const std::string& path, BookCollection& books, FileState& state)
 }
 
 TEST(SaveThroughLink, TheLinkedFileIsReplacedAndTheLinkStays) {
-    Folder dir;
+    ScratchFolder dir;
     ASSERT_EQ(::mkdir((dir / "shelf").c_str(), 0700), 0);
     std::ofstream(dir / "shelf/books.lib") << "older content";
     ::chmod((dir / "shelf/books.lib").c_str(), 0640);
@@ -104,7 +74,7 @@ TEST(SaveThroughLink, TheLinkedFileIsReplacedAndTheLinkStays) {
 }
 
 TEST(SaveThroughLink, ALinkToAFileNotYetThereGetsTheFile) {
-    Folder dir;
+    ScratchFolder dir;
     ASSERT_EQ(::symlink("new.lib", (dir / "mine.lib").c_str()), 0);
     BookCollection books = Emma();
     FileState state;
@@ -114,7 +84,7 @@ TEST(SaveThroughLink, ALinkToAFileNotYetThereGetsTheFile) {
 }
 
 TEST(SaveThroughLink, ALinkThatLeadsRoundInACircleIsReportedAndNothingIsWritten) {
-    Folder dir;
+    ScratchFolder dir;
     ASSERT_EQ(::symlink("b.lib", (dir / "a.lib").c_str()), 0);
     ASSERT_EQ(::symlink("a.lib", (dir / "b.lib").c_str()), 0);
     BookCollection books = Emma();

@@ -1,5 +1,6 @@
 #include "book_file.h"
 
+#include <algorithm>
 #include <cstring>
 #include <utility>
 
@@ -81,6 +82,17 @@ const char* ListName(ListKind kind) {
     return "";
 }
 
+const char* ListTitle(ListKind kind) {
+    switch (kind) {
+        case ListKind::Authors: return "authors";
+        case ListKind::CallNumbers: return "call numbers";
+        case ListKind::Publishers: return "publishers";
+        case ListKind::Libraries: return "libraries";
+        case ListKind::Categories: return "categories";
+    }
+    return "";
+}
+
 bool CheckListNumbers(const BookCollection& books, std::string& reason) {
     for (int32_t b = 1; b <= books.bookCount(); ++b) {
         for (ListKind kind : AllListKinds) {
@@ -97,21 +109,26 @@ bool CheckListNumbers(const BookCollection& books, std::string& reason) {
     return true;
 }
 
-}  // namespace
-
-bool ParseBookFile(const uint8_t* data, size_t size, BookCollection& out, std::string& reason) {
-    if (size == 0) {  // what opening a new name creates
-        out = BookCollection();
-        return true;
-    }
-    ByteReader in(data, size);
+bool ReadHeader(ByteReader& in, std::string& reason) {
+    // A file cut inside the header is told apart from a foreign one by the
+    // bytes it does have.
+    const size_t present = std::min(in.remaining(), BookFileHeaderSize);
     char header[BookFileHeaderSize];
-    if (!in.ReadBytes(header, sizeof header) || std::memcmp(header, BookFileHeader, sizeof header) != 0) {
+    if (!in.ReadBytes(header, present) || std::memcmp(header, BookFileHeader, present) != 0) {
         reason = "It is not a Tomecase book file.";
         return false;
     }
+    if (present < BookFileHeaderSize) {
+        reason = CutShort("header");
+        return false;
+    }
+    return true;
+}
 
-    Counts c;
+// The counts are checked before anything is reserved for them: none may be
+// negative, no list may be longer than a record can number, and together they
+// may not call for more bytes than the file has left.
+bool ReadCounts(ByteReader& in, Counts& c, std::string& reason) {
     if (!in.ReadI32(c.books) || !in.ReadI32(c.authors) || !in.ReadI32(c.callNumbers) ||
         !in.ReadI32(c.publishers) || !in.ReadI32(c.libraries) || !in.ReadI32(c.spare) ||
         !in.ReadI32(c.categories)) {
@@ -127,9 +144,21 @@ bool ParseBookFile(const uint8_t* data, size_t size, BookCollection& out, std::s
             return false;
         }
     }
+    const std::pair<int32_t, ListKind> lists[] = {{c.authors, ListKind::Authors},
+                                                  {c.callNumbers, ListKind::CallNumbers},
+                                                  {c.publishers, ListKind::Publishers},
+                                                  {c.libraries, ListKind::Libraries},
+                                                  {c.categories, ListKind::Categories}};
+    for (const auto& [count, kind] : lists) {
+        if (count > ListCapacity(kind)) {
+            reason = Damaged(std::string("its ") + ListTitle(kind) + " list has " + std::to_string(count) +
+                             " entries, more than the " + std::to_string(ListCapacity(kind)) +
+                             " a book record can refer to");
+            return false;
+        }
+    }
     // The least each element can take: an order entry, a record and two empty
-    // strings per book, an empty string per list entry. Checking this first
-    // keeps every reservation below within the size of the file.
+    // strings per book, an empty string per list entry.
     const uint64_t least = uint64_t(c.books) * (4 + 12 + 2 + 2) +
                            2 * (uint64_t(c.authors) + uint64_t(c.callNumbers) + uint64_t(c.publishers) +
                                 uint64_t(c.libraries) + uint64_t(c.categories));
@@ -137,45 +166,63 @@ bool ParseBookFile(const uint8_t* data, size_t size, BookCollection& out, std::s
         reason = "The file is damaged or incomplete: its counts call for more data than it holds.";
         return false;
     }
+    return true;
+}
+
+BookRecord RecordOf(const uint8_t (&b)[12]) {
+    // Packed fields are filled from locals: a reference to the 16-bit author
+    // at offset 1 would be misaligned.
+    BookRecord r;
+    r.flags = b[0];
+    r.author = static_cast<uint16_t>(b[1] | (b[2] << 8));
+    r.callNumber = b[3];
+    r.orderDate = static_cast<uint16_t>(b[4] | (b[5] << 8));
+    r.pubYear = static_cast<uint16_t>(b[6] | (b[7] << 8));
+    r.publisher = b[8];
+    r.library = b[9];
+    r.reserved = b[10];
+    r.category = b[11];
+    return r;
+}
+
+bool ReadBooks(ByteReader& in, int32_t count, BookCollection& books, std::string& reason) {
+    if (count == 0) return true;
+    books.sortIndex.reserve(static_cast<size_t>(count));
+    for (int32_t i = 0; i < count; ++i) {
+        int32_t k;
+        if (!in.ReadI32(k)) {
+            reason = CutShort("display order");
+            return false;
+        }
+        books.sortIndex.append(k);
+    }
+    books.records.reserve(static_cast<size_t>(count));
+    for (int32_t i = 0; i < count; ++i) {
+        uint8_t b[12];
+        if (!in.ReadBytes(b, sizeof b)) {
+            reason = CutShort("book records");
+            return false;
+        }
+        books.records.append(RecordOf(b));
+    }
+    return ReadStrings(in, count, books.titles, "titles", reason) &&
+           ReadStrings(in, count, books.comments, "comments", reason);
+}
+
+}  // namespace
+
+bool ParseBookFile(const uint8_t* data, size_t size, BookCollection& out, std::string& reason) {
+    if (size == 0) {  // what opening a new name creates
+        out = BookCollection();
+        return true;
+    }
+    ByteReader in(data, size);
+    Counts c;
+    if (!ReadHeader(in, reason) || !ReadCounts(in, c, reason)) return false;
 
     BookCollection books;
     books.spareCount = c.spare;
-    if (c.books > 0) {
-        books.sortIndex.reserve(static_cast<size_t>(c.books));
-        for (int32_t i = 0; i < c.books; ++i) {
-            int32_t k;
-            if (!in.ReadI32(k)) {
-                reason = CutShort("display order");
-                return false;
-            }
-            books.sortIndex.append(k);
-        }
-        books.records.reserve(static_cast<size_t>(c.books));
-        for (int32_t i = 0; i < c.books; ++i) {
-            // Packed fields are read through locals: a reference to the
-            // 16-bit author at offset 1 would be misaligned.
-            uint8_t b[12];
-            if (!in.ReadBytes(b, sizeof b)) {
-                reason = CutShort("book records");
-                return false;
-            }
-            BookRecord r;
-            r.flags = b[0];
-            r.author = static_cast<uint16_t>(b[1] | (b[2] << 8));
-            r.callNumber = b[3];
-            r.orderDate = static_cast<uint16_t>(b[4] | (b[5] << 8));
-            r.pubYear = static_cast<uint16_t>(b[6] | (b[7] << 8));
-            r.publisher = b[8];
-            r.library = b[9];
-            r.reserved = b[10];
-            r.category = b[11];
-            books.records.append(r);
-        }
-        if (!ReadStrings(in, c.books, books.titles, "titles", reason) ||
-            !ReadStrings(in, c.books, books.comments, "comments", reason)) {
-            return false;
-        }
-    }
+    if (!ReadBooks(in, c.books, books, reason)) return false;
     if (!ReadStrings(in, c.authors, books.authors, "authors list", reason) ||
         !ReadStrings(in, c.callNumbers, books.callNumbers, "call numbers list", reason) ||
         !ReadStrings(in, c.publishers, books.publishers, "publishers list", reason) ||

@@ -1,5 +1,6 @@
 #include "book_store.h"
 
+#include <new>
 #include <utility>
 #include <vector>
 
@@ -10,8 +11,10 @@ namespace tome {
 
 namespace {
 
-// Past this a 32-bit program could not hold the file and its collection.
-constexpr size_t LargestBookFile = size_t(512) * 1024 * 1024;
+// The settings file holds one path; anything much longer is not one.
+constexpr size_t LargestSettingsFile = 64 * 1024;
+
+const char NoMemory[] = "There is not enough memory for it.";
 
 }  // namespace
 
@@ -20,17 +23,22 @@ std::string RefusalMessage(const std::string& path, const std::string& reason) {
            "\r\n\r\nNothing was loaded; the books you had open are unchanged.";
 }
 
+std::string TooLargeReason() { return "It is too large to be a Tomecase book file."; }
+
 Outcome LoadBookFile(FileSystem& fs, const std::string& path, BookCollection& books, FileState& state) {
-    std::vector<uint8_t> bytes;
-    const IoStatus read = fs.ReadAll(path, /*createIfMissing=*/true, bytes);
-    if (!read.ok) return {false, RefusalMessage(path, "It could not be read: " + read.detail)};
-    if (bytes.size() > LargestBookFile) {
-        return {false, RefusalMessage(path, "It is too large to be a Tomecase book file.")};
-    }
     BookCollection loaded;
     std::string reason;
-    if (!ParseBookFile(bytes.data(), bytes.size(), loaded, reason)) {
-        return {false, RefusalMessage(path, reason)};
+    try {
+        std::vector<uint8_t> bytes;
+        const IoStatus read = fs.ReadAll(path, /*createIfMissing=*/true, LargestBookFile, bytes);
+        if (read.tooLarge) return {false, RefusalMessage(path, TooLargeReason())};
+        if (!read.ok) return {false, RefusalMessage(path, "It could not be read: " + read.detail)};
+        if (!ParseBookFile(bytes.data(), bytes.size(), loaded, reason)) {
+            return {false, RefusalMessage(path, reason)};
+        }
+    } catch (const std::bad_alloc&) {
+        // The file may be sound; this machine cannot hold it beside the open one.
+        return {false, RefusalMessage(path, NoMemory)};
     }
     FixStoredPubYears(loaded);
     // The custom list is rebuilt by choosing an author or category; marks left
@@ -44,8 +52,13 @@ Outcome LoadBookFile(FileSystem& fs, const std::string& path, BookCollection& bo
 }
 
 Outcome SaveBookFile(FileSystem& fs, BookCollection& books, FileState& state) {
-    PurgeDeletedBooks(books);
-    const IoStatus written = ReplaceFileContent(fs, state.currentFile, SerializeBookFile(books));
+    IoStatus written;
+    try {
+        PurgeDeletedBooks(books);
+        written = ReplaceFileContent(fs, state.currentFile, SerializeBookFile(books));
+    } catch (const std::bad_alloc&) {
+        written = IoStatus::Fail(NoMemory);
+    }
     if (!written.ok) {
         return {false, "Could not save the book file \"" + FileNameOf(state.currentFile) + "\".\r\n\r\n" +
                            written.detail +
@@ -63,7 +76,7 @@ Outcome SaveBookFile(FileSystem& fs, BookCollection& books, FileState& state) {
 
 bool ReadSettings(FileSystem& fs, const std::string& settingsFile, std::string& currentFile) {
     std::vector<uint8_t> bytes;
-    if (settingsFile.empty() || !fs.ReadAll(settingsFile, false, bytes).ok) return false;
+    if (settingsFile.empty() || !fs.ReadAll(settingsFile, false, LargestSettingsFile, bytes).ok) return false;
     std::string text(bytes.begin(), bytes.end());
     currentFile = text.substr(0, text.find_first_of("\r\n"));
     return true;

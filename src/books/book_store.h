@@ -2,6 +2,7 @@
 // saved last, and the data folder both live in.
 #pragma once
 
+#include <cstddef>
 #include <cstdint>
 #include <string>
 
@@ -22,6 +23,13 @@ struct Outcome {
     bool ok = true;
     std::string message;  // for the user: why it failed, or a warning when ok
 };
+
+// Past this a 32-bit program could not hold the file and its collection;
+// such a file is refused before it is read.
+constexpr size_t LargestBookFile = size_t(512) * 1024 * 1024;
+
+// "It is too large to be a Tomecase book file."
+std::string TooLargeReason();
 
 // Reads path into books. On success the collection is replaced, currentFile =
 // path and fileChanged = 0. A refused or unreadable file changes nothing.

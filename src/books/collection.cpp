@@ -1,6 +1,5 @@
 #include "collection.h"
 
-#include <cassert>
 #include <cstdio>
 #include <vector>
 
@@ -45,8 +44,9 @@ int32_t ListNumberOf(const BookRecord& record, ListKind kind) {
     return 0;
 }
 
-void SetListNumber(BookRecord& record, ListKind kind, int32_t number) {
-    assert(number >= 0 && number <= ListCapacity(kind));
+bool SetListNumber(BookRecord& record, ListKind kind, int32_t number) {
+    // A number past the field's width would wrap to another entry.
+    if (number < 0 || number > ListCapacity(kind)) return false;
     switch (kind) {
         case ListKind::Authors: record.author = static_cast<uint16_t>(number); break;
         case ListKind::CallNumbers: record.callNumber = static_cast<uint8_t>(number); break;
@@ -54,6 +54,7 @@ void SetListNumber(BookRecord& record, ListKind kind, int32_t number) {
         case ListKind::Libraries: record.library = static_cast<uint8_t>(number); break;
         case ListKind::Categories: record.category = static_cast<uint8_t>(number); break;
     }
+    return true;
 }
 
 const std::string& ListText(const TextList& list, int32_t number) {
@@ -94,10 +95,11 @@ int32_t AddListEntry(TextList& list, std::string text) {
 
 void RemoveListEntry(BookCollection& books, ListKind kind, int32_t s) {
     books.list(kind).removeAt(s);
+    // Numbers only move down here, so every one of them fits its field.
     for (BookRecord& record : books.records.raw()) {
         const int32_t n = ListNumberOf(record, kind);
-        if (n == s) SetListNumber(record, kind, 0);
-        else if (n > s) SetListNumber(record, kind, n - 1);
+        if (n == s) (void)SetListNumber(record, kind, 0);
+        else if (n > s) (void)SetListNumber(record, kind, n - 1);
     }
 }
 

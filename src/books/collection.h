@@ -52,7 +52,9 @@ struct BookCollection {
 int32_t ListCapacity(ListKind kind);
 // The record field that refers to the list.
 int32_t ListNumberOf(const BookRecord& record, ListKind kind);
-void SetListNumber(BookRecord& record, ListKind kind, int32_t number);
+// Stores number when the field can hold it (0..ListCapacity); otherwise
+// leaves the record alone and returns false.
+[[nodiscard]] bool SetListNumber(BookRecord& record, ListKind kind, int32_t number);
 
 // Text of a list number; callers test for 0 first except for authors, and an
 // author number that is 0 or beyond the list reads as the empty text.

@@ -13,6 +13,39 @@ namespace {
 
 IoStatus Errno() { return IoStatus::Fail(std::strerror(errno)); }
 
+constexpr int MaxLinkHops = 40;  // as the kernel allows before ELOOP
+
+struct Closer {
+    int fd;
+    ~Closer() { ::close(fd); }
+};
+
+// Reads at most limit bytes, and one more to notice a file that grew past its
+// size since it was measured.
+IoStatus ReadUpTo(int fd, size_t limit, std::vector<uint8_t>& bytes) {
+    bytes.clear();
+    struct stat st;
+    if (::fstat(fd, &st) == 0 && S_ISREG(st.st_mode)) {
+        if (static_cast<uint64_t>(st.st_size) > limit) return IoStatus::TooLarge();
+        bytes.reserve(static_cast<size_t>(st.st_size));
+    }
+    uint8_t buffer[1 << 16];
+    for (;;) {
+        const size_t room = limit - bytes.size();
+        const ssize_t n = ::read(fd, buffer, room < sizeof buffer ? room + 1 : sizeof buffer);
+        if (n < 0) {
+            if (errno == EINTR) continue;
+            return Errno();
+        }
+        if (n == 0) return IoStatus::Ok();
+        if (bytes.size() + static_cast<size_t>(n) > limit) {
+            bytes.clear();
+            return IoStatus::TooLarge();
+        }
+        bytes.insert(bytes.end(), buffer, buffer + n);
+    }
+}
+
 class PosixFileSystem final : public FileSystem {
 public:
     bool Exists(const std::string& path) override {
@@ -22,24 +55,29 @@ public:
 
     bool CreateFolder(const std::string& path) override { return ::mkdir(path.c_str(), 0777) == 0; }
 
-    IoStatus ReadAll(const std::string& path, bool createIfMissing, std::vector<uint8_t>& bytes) override {
-        int fd = ::open(path.c_str(), O_RDONLY | (createIfMissing ? O_CREAT : 0), 0666);
+    IoStatus ReadAll(const std::string& path, bool createIfMissing, size_t limit,
+                     std::vector<uint8_t>& bytes) override {
+        const int fd = ::open(path.c_str(), O_RDONLY | (createIfMissing ? O_CREAT : 0), 0666);
         if (fd < 0) return Errno();
-        bytes.clear();
-        uint8_t buffer[1 << 16];
-        for (;;) {
-            const ssize_t n = ::read(fd, buffer, sizeof buffer);
-            if (n < 0) {
-                if (errno == EINTR) continue;
-                IoStatus failed = Errno();
-                ::close(fd);
-                return failed;
-            }
-            if (n == 0) break;
-            bytes.insert(bytes.end(), buffer, buffer + n);
+        const Closer closer{fd};  // also when memory runs out while reading
+        return ReadUpTo(fd, limit, bytes);
+    }
+
+    IoStatus ResolveLinks(const std::string& path, std::string& target) override {
+        target = path;
+        for (int hop = 0; hop < MaxLinkHops; ++hop) {
+            struct stat st;
+            if (::lstat(target.c_str(), &st) != 0 || !S_ISLNK(st.st_mode)) return IoStatus::Ok();
+            std::string named(static_cast<size_t>(st.st_size) + 1, '\0');
+            const ssize_t n = ::readlink(target.c_str(), named.data(), named.size());
+            if (n < 0) return Errno();
+            named.resize(static_cast<size_t>(n));
+            // A relative link names a file beside the link itself.
+            const size_t slash = target.rfind('/');
+            target = named[0] == '/' || slash == std::string::npos ? named : target.substr(0, slash + 1) + named;
         }
-        ::close(fd);
-        return IoStatus::Ok();
+        errno = ELOOP;
+        return Errno();
     }
 
     IoStatus CreateTemp(const std::string& besidePath, Handle& handle, std::string& tempPath) override {

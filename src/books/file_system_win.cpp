@@ -21,6 +21,35 @@ IoStatus LastError() {
 
 HANDLE AsHandle(FileSystem::Handle h) { return reinterpret_cast<HANDLE>(h); }
 
+struct Closer {
+    HANDLE file;
+    ~Closer() { CloseHandle(file); }
+};
+
+// Reads at most limit bytes, and one more to notice a file that grew past its
+// size since it was measured.
+IoStatus ReadUpTo(HANDLE file, size_t limit, std::vector<uint8_t>& bytes) {
+    bytes.clear();
+    LARGE_INTEGER size;
+    if (GetFileSizeEx(file, &size)) {
+        if (static_cast<uint64_t>(size.QuadPart) > limit) return IoStatus::TooLarge();
+        bytes.reserve(static_cast<size_t>(size.QuadPart));
+    }
+    uint8_t buffer[1 << 16];
+    for (;;) {
+        const size_t room = limit - bytes.size();
+        const DWORD want = room < sizeof buffer ? static_cast<DWORD>(room + 1) : DWORD(sizeof buffer);
+        DWORD got = 0;
+        if (!ReadFile(file, buffer, want, &got, nullptr)) return LastError();
+        if (got == 0) return IoStatus::Ok();
+        if (bytes.size() + got > limit) {
+            bytes.clear();
+            return IoStatus::TooLarge();
+        }
+        bytes.insert(bytes.end(), buffer, buffer + got);
+    }
+}
+
 class WinFileSystem final : public FileSystem {
 public:
     bool Exists(const std::string& path) override {
@@ -29,27 +58,32 @@ public:
 
     bool CreateFolder(const std::string& path) override { return CreateDirectoryA(path.c_str(), nullptr) != 0; }
 
-    IoStatus ReadAll(const std::string& path, bool createIfMissing, std::vector<uint8_t>& bytes) override {
+    IoStatus ReadAll(const std::string& path, bool createIfMissing, size_t limit,
+                     std::vector<uint8_t>& bytes) override {
         HANDLE file = CreateFileA(path.c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr,
                                   createIfMissing ? OPEN_ALWAYS : OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
         if (file == INVALID_HANDLE_VALUE) return LastError();
-        bytes.clear();
-        LARGE_INTEGER size;
-        if (GetFileSizeEx(file, &size) && size.QuadPart > 0 && size.QuadPart < (LONGLONG(1) << 30)) {
-            bytes.reserve(static_cast<size_t>(size.QuadPart));
+        const Closer closer{file};  // also when memory runs out while reading
+        return ReadUpTo(file, limit, bytes);
+    }
+
+    IoStatus ResolveLinks(const std::string& path, std::string& target) override {
+        target = path;
+        const DWORD attributes = GetFileAttributesA(path.c_str());
+        if (attributes == INVALID_FILE_ATTRIBUTES || !(attributes & FILE_ATTRIBUTE_REPARSE_POINT)) {
+            return IoStatus::Ok();
         }
-        uint8_t buffer[1 << 16];
-        for (;;) {
-            DWORD got = 0;
-            if (!ReadFile(file, buffer, sizeof buffer, &got, nullptr)) {
-                IoStatus failed = LastError();
-                CloseHandle(file);
-                return failed;
-            }
-            if (got == 0) break;
-            bytes.insert(bytes.end(), buffer, buffer + got);
-        }
+        // Opening follows the link; the handle then knows the file's own name.
+        HANDLE file = CreateFileA(path.c_str(), 0, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr,
+                                  OPEN_EXISTING, FILE_FLAG_BACKUP_SEMANTICS, nullptr);
+        if (file == INVALID_HANDLE_VALUE) return LastError();
+        char name[32768];
+        const DWORD n = GetFinalPathNameByHandleA(file, name, sizeof name, FILE_NAME_NORMALIZED | VOLUME_NAME_DOS);
+        const IoStatus failed = n == 0 ? LastError() : IoStatus::Ok();
         CloseHandle(file);
+        if (n == 0) return failed;
+        if (n >= sizeof name) return IoStatus::Fail("The book file's real name is too long.");
+        target.assign(name, n);
         return IoStatus::Ok();
     }
 

@@ -23,14 +23,32 @@ BookSaveResult Refused(std::string text, FormField field) {
     return result;
 }
 
-// A box's text and the list entry it stands for; number 0 with a text means
-// a new entry is still to be appended.
+// A box's text and whether it names an entry still to be appended.
 struct ListChoice {
     ListKind kind;
     FormField field;
     std::string text;
-    int32_t number = 0;
+    bool isNew = false;
 };
+
+// Puts the list number of each box's entry into the record: the entry that
+// matches the text, or the one an append would make. A number the record's
+// field cannot hold refuses the save, before anything has changed.
+bool ChooseEntries(const BookCollection& books, ListChoice (&choices)[5], BookRecord& record,
+                   BookSaveResult& refusal) {
+    for (ListChoice& choice : choices) {
+        if (choice.text.empty()) continue;
+        const TextList& list = books.list(choice.kind);
+        const int32_t found = FindEntry(list, choice.text);
+        choice.isNew = found == 0;
+        if (!SetListNumber(record, choice.kind, choice.isNew ? list.count() + 1 : found)) {
+            refusal = Refused(choice.isNew ? ListFullText(choice.kind) : EntryBeyondRecordText(choice.kind, found),
+                              choice.field);
+            return false;
+        }
+    }
+    return true;
+}
 
 }  // namespace
 
@@ -68,14 +86,9 @@ BookSaveResult SaveBook(BookCollection& books, FileState& files, const BookForm&
         {ListKind::Libraries, FormField::Library, TrimBlanks(form.library)},
         {ListKind::Categories, FormField::Category, TrimBlanks(form.category)},
     };
-    for (ListChoice& choice : choices) {
-        if (choice.text.empty()) continue;
-        const TextList& list = books.list(choice.kind);
-        choice.number = FindEntry(list, choice.text);
-        if (choice.number == 0 && ListIsFull(list, choice.kind)) {
-            return Refused(ListFullText(choice.kind), choice.field);
-        }
-    }
+    Book book;
+    BookSaveResult refusal;
+    if (!ChooseEntries(books, choices, book.record, refusal)) return refusal;
 
     const std::string orderText = TrimBlanks(form.orderDate);
     if (!OrderDateFits(orderText)) return Refused("Order date must be m/d/y, from 1980 to 2107", FormField::OrderDate);
@@ -85,12 +98,8 @@ BookSaveResult SaveBook(BookCollection& books, FileState& files, const BookForm&
     if (year < 0 || year > MaxPubYear) return Refused("Pub date must be a year from 0 to 2500", FormField::PubYear);
 
     // Everything is checked: from here on the save changes the collection.
-    Book book;
     for (ListChoice& choice : choices) {
-        if (!choice.text.empty() && choice.number == 0) {
-            choice.number = AddListEntry(books.list(choice.kind), choice.text);
-        }
-        SetListNumber(book.record, choice.kind, choice.number);
+        if (choice.isNew) AddListEntry(books.list(choice.kind), choice.text);
     }
     book.record.orderDate = ParseOrderDate(orderText);
     book.record.pubYear = static_cast<uint16_t>(year);

@@ -62,4 +62,9 @@ std::string ListFullText(ListKind kind) {
     return std::string(KindName(kind)) + " list is full (" + std::to_string(ListCapacity(kind)) + " entries)";
 }
 
+std::string EntryBeyondRecordText(ListKind kind, int32_t number) {
+    return std::string(KindName(kind)) + " list entry " + std::to_string(number) + " is past the " +
+           std::to_string(ListCapacity(kind)) + " a book can refer to";
+}
+
 }  // namespace tome

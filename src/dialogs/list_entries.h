@@ -40,4 +40,7 @@ bool ListIsFull(const TextList& list, ListKind kind);
 // "Call number list is full (255 entries)", "Author list is full (65535 entries)".
 std::string ListFullText(ListKind kind);
 
+// "Call number list entry 300 is past the 255 a book can refer to".
+std::string EntryBeyondRecordText(ListKind kind, int32_t number);
+
 }  // namespace tome

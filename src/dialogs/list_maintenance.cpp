@@ -71,7 +71,8 @@ bool RemoveAuthorEntry(BookCollection& books, int32_t s, UserMessage& why) {
         }
     } else {
         for (BookRecord& r : books.records.raw()) {
-            if (r.author == s) r.author = static_cast<uint16_t>(target);
+            // The namesake comes before s, so its number fits wherever s's did.
+            if (r.author == s) (void)SetListNumber(r, ListKind::Authors, target);
         }
     }
     RemoveListEntry(books, ListKind::Authors, s);

@@ -7,14 +7,11 @@
 #include <utility>
 #include <vector>
 
-#include <nlohmann/json.hpp>
-
 #include "books/cp1252.h"
+#include "tools/json_document.h"
 
 namespace tome {
 namespace {
-
-using Json = nlohmann::json;
 
 const char* const TopKeys[] = {"spareCount", "sortIndex",  "books",     "authors",
                                "callNumbers", "publishers", "libraries", "categories"};
@@ -69,17 +66,6 @@ void AppendBook(std::string& out, const BookRecord& r, const std::string& title,
     out += ", \"comments\": ";
     AppendText(out, comments);
     out += '}';
-}
-
-// Shows a value in a message, shortened.
-std::string Quote(const Json& v) {
-    std::string s = v.dump(-1, ' ', false, Json::error_handler_t::replace);
-    if (s.size() > 40) {
-        size_t cut = 37;
-        while (cut > 0 && (static_cast<unsigned char>(s[cut]) & 0xC0) == 0x80) --cut;  // whole characters only
-        s = s.substr(0, cut) + "...";
-    }
-    return s;
 }
 
 std::string Counted(uint64_t n, const char* one, const char* many) {
@@ -162,6 +148,11 @@ bool ReadList(const Json& doc, ListKind kind, TextList& list, std::string& reaso
     const char* key = ListKey(kind);
     const Json& v = doc.at(key);
     if (!ArrayOf(v, key, reason)) return false;
+    if (v.size() > static_cast<size_t>(ListCapacity(kind))) {
+        reason = std::string(key) + " has " + std::to_string(v.size()) + " entries, more than the " +
+                 std::to_string(ListCapacity(kind)) + " a book record can refer to";
+        return false;
+    }
     list.reserve(v.size());
     for (size_t i = 0; i < v.size(); ++i) {
         std::string text;
@@ -195,7 +186,7 @@ bool ReadBook(const Json& v, const std::string& where, const BookCollection& lis
                      Counted(static_cast<uint64_t>(count), "entry", "entries");
             return false;
         }
-        SetListNumber(r, kind, static_cast<int32_t>(n));
+        (void)SetListNumber(r, kind, static_cast<int32_t>(n));  // in range: checked above
     }
     return Text(v.at("title"), where + ".title", title, reason) &&
            Text(v.at("comments"), where + ".comments", comments, reason);
@@ -220,65 +211,6 @@ bool ReadSortIndex(const Json& v, int32_t bookCount, OneBased<int32_t>& sortInde
         }
         seen[static_cast<size_t>(k)] = true;
         sortIndex.append(static_cast<int32_t>(k));
-    }
-    return true;
-}
-
-// Finds a key repeated in one object, which the JSON library would otherwise
-// settle silently by keeping one of the values. Runs on a document that
-// already parsed.
-class RepeatedKeyFinder : public nlohmann::json_sax<Json> {
-public:
-    std::string repeated;
-
-    bool start_object(std::size_t) override {
-        starts_.push_back(keys_.size());
-        return true;
-    }
-    bool key(string_t& k) override {
-        if (std::find(keys_.begin() + static_cast<std::ptrdiff_t>(starts_.back()), keys_.end(), k) != keys_.end()) {
-            repeated = k;
-            return false;
-        }
-        keys_.push_back(k);
-        return true;
-    }
-    bool end_object() override {
-        keys_.resize(starts_.back());
-        starts_.pop_back();
-        return true;
-    }
-    bool null() override { return true; }
-    bool boolean(bool) override { return true; }
-    bool number_integer(number_integer_t) override { return true; }
-    bool number_unsigned(number_unsigned_t) override { return true; }
-    bool number_float(number_float_t, const string_t&) override { return true; }
-    bool string(string_t&) override { return true; }
-    bool binary(binary_t&) override { return true; }
-    bool start_array(std::size_t) override { return true; }
-    bool end_array() override { return true; }
-    bool parse_error(std::size_t, const std::string&, const nlohmann::detail::exception&) override { return false; }
-
-private:
-    std::vector<std::string> keys_;  // keys of the open objects, innermost last
-    std::vector<size_t> starts_;     // where each open object's keys begin
-};
-
-bool ParseDocument(const std::string& text, Json& doc, std::string& reason) {
-    try {
-        doc = Json::parse(text);
-    } catch (const Json::exception& e) {  // syntax errors, and numbers too large for any type
-        std::string what = e.what();
-        const size_t bracket = what.find("] ");
-        if (bracket != std::string::npos) what.erase(0, bracket + 2);
-        reason = "it is not valid JSON: " + what;
-        return false;
-    }
-    RepeatedKeyFinder finder;
-    Json::sax_parse(text, &finder);
-    if (!finder.repeated.empty()) {
-        reason = "the key " + Quote(Json(finder.repeated)) + " appears twice in one object";
-        return false;
     }
     return true;
 }

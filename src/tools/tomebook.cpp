@@ -1,6 +1,7 @@
 // tomebook: the command-line companion of Tomecase. Shows a book file as
 // JSON, builds a book file from JSON, and checks a file as the program would.
 #include <cstdio>
+#include <new>
 #include <string>
 #include <vector>
 
@@ -21,7 +22,12 @@ const char Usage[] =
     "  tomebook build FILE.json FILE.lib  write the book file for a JSON document\n"
     "  tomebook check FILE.lib            exit 0 for a good book file; otherwise show\n"
     "                                     why Tomecase refuses it and exit 1\n"
+    "Results go to standard output, refusals and failures to standard error.\n"
     "Exit codes: 0 done, 1 refused or failed, 2 bad arguments.\n";
+
+// A document is read only up to a book file's own limit: one much larger
+// could not be built in memory anyway.
+constexpr size_t LargestDocument = tome::LargestBookFile;
 
 // The program's messages end lines with CR LF; a console wants plain newlines.
 std::string WithNewlines(const std::string& text) {
@@ -40,16 +46,22 @@ int Fail(const std::string& message) {
     return Failure;
 }
 
+// The program's own refusal of a book file, as it would show it.
+int Refuse(const std::string& message) {
+    Print(stderr, WithNewlines(message) + "\n");
+    return Failure;
+}
+
 int Dump(const std::string& path) {
     tome::FileSystem& fs = tome::SystemFileSystem();
     std::vector<uint8_t> bytes;
-    const tome::IoStatus read = fs.ReadAll(path, /*createIfMissing=*/false, bytes);
+    const tome::IoStatus read = fs.ReadAll(path, /*createIfMissing=*/false, tome::LargestBookFile, bytes);
+    if (read.tooLarge) return Refuse(tome::RefusalMessage(path, tome::TooLargeReason()));
     if (!read.ok) return Fail("cannot read " + path + ": " + read.detail);
     tome::BookCollection books;
     std::string reason;
     if (!tome::ParseBookFile(bytes.data(), bytes.size(), books, reason)) {
-        Print(stderr, WithNewlines(tome::RefusalMessage(path, reason)) + "\n");
-        return Failure;
+        return Refuse(tome::RefusalMessage(path, reason));
     }
     Print(stdout, tome::CollectionToJson(books));
     return std::fflush(stdout) == 0 ? Success : Fail("cannot write the JSON to standard output");
@@ -58,7 +70,11 @@ int Dump(const std::string& path) {
 int Build(const std::string& jsonPath, const std::string& bookPath) {
     tome::FileSystem& fs = tome::SystemFileSystem();
     std::vector<uint8_t> bytes;
-    const tome::IoStatus read = fs.ReadAll(jsonPath, /*createIfMissing=*/false, bytes);
+    const tome::IoStatus read = fs.ReadAll(jsonPath, /*createIfMissing=*/false, LargestDocument, bytes);
+    if (read.tooLarge) {
+        return Fail(jsonPath + ": it is larger than the " + std::to_string(LargestDocument) +
+                    " bytes a document may have; " + bookPath + " was not written");
+    }
     if (!read.ok) return Fail("cannot read " + jsonPath + ": " + read.detail);
     tome::BookCollection books;
     std::string reason;
@@ -78,31 +94,25 @@ int Build(const std::string& jsonPath, const std::string& bookPath) {
 
 int Check(const std::string& path) {
     tome::FileSystem& fs = tome::SystemFileSystem();
-    // The program creates a missing file; a check must not.
+    // The program creates a missing file; a check must not, and reads
+    // nothing of it but the system's words on why it cannot.
     if (!fs.Exists(path)) {
         std::vector<uint8_t> none;
-        const tome::IoStatus read = fs.ReadAll(path, /*createIfMissing=*/false, none);
-        if (!read.ok) {
-            Print(stdout, WithNewlines(tome::RefusalMessage(path, "It could not be read: " + read.detail)) + "\n");
-            return Failure;
+        const tome::IoStatus read = fs.ReadAll(path, /*createIfMissing=*/false, 0, none);
+        if (!read.ok && !read.tooLarge) {
+            return Refuse(tome::RefusalMessage(path, "It could not be read: " + read.detail));
         }
     }
     tome::BookCollection books;
     tome::FileState state;
     const tome::Outcome loaded = tome::LoadBookFile(fs, path, books, state);
-    if (!loaded.ok) {
-        Print(stdout, WithNewlines(loaded.message) + "\n");
-        return Failure;
-    }
+    if (!loaded.ok) return Refuse(loaded.message);
     Print(stdout, path + ": a good book file with " + std::to_string(books.bookCount()) +
                       (books.bookCount() == 1 ? " book\n" : " books\n"));
     return Success;
 }
 
-}  // namespace
-
-int main(int argc, char** argv) {
-    const std::vector<std::string> args(argv + 1, argv + argc);
+int Run(const std::vector<std::string>& args) {
     if (args.size() == 1 && (args[0] == "help" || args[0] == "--help" || args[0] == "-h")) {
         Print(stdout, Usage);
         return Success;
@@ -112,4 +122,14 @@ int main(int argc, char** argv) {
     if (args.size() == 2 && args[0] == "check") return Check(args[1]);
     Print(stderr, Usage);
     return BadArguments;
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    try {
+        return Run(std::vector<std::string>(argv + 1, argv + argc));
+    } catch (const std::bad_alloc&) {
+        return Fail("there is not enough memory for this file");
+    }
 }

@@ -254,6 +254,17 @@ def bad_files():
         c = two_books()
         c["books"][1]["record"][key] = 2
         bad["%s_beyond_list.lib" % key] = book_file(c)
+    # One entry more than a record's 8-bit field can number, the whole list
+    # present; the authors' 16-bit field only by its count, which is refused
+    # before the missing entries matter.
+    for key, name in [("callNumbers", "call_numbers"), ("publishers", "publishers"),
+                      ("libraries", "libraries"), ("categories", "categories")]:
+        c = two_books()
+        c[key] = [b"E%d" % i for i in range(1, 257)]
+        bad["%s_past_255.lib" % name] = book_file(c)
+    bad["authors_past_65535.lib"] = with_counts([0, 65536, 0, 0, 0, 0, 0], b"\x00\x00" * 64)
+    bad["sixteen_million_authors.lib"] = with_counts([0, 16 * 1024 * 1024, 0, 0, 0, 0, 0], b"\x00\x00" * 64)
+
     c = two_books()
     c["authors"] = []
     for b in c["books"]:

@@ -59,6 +59,7 @@ add_test(NAME book_file_fuzz
           -max_total_time=20 -timeout=5 -rss_limit_mb=2048 -print_final_stats=1
           -dict=${TOMECASE_FUZZ_DIR}/book_file.dict
           -artifact_prefix=${TOMECASE_FUZZ_BUILD}/artifacts/
-          ${TOMECASE_FUZZ_BUILD}/corpus ${TOMECASE_FUZZ_DIR}/corpus ${CMAKE_SOURCE_DIR}/tests/data/good)
+          ${TOMECASE_FUZZ_BUILD}/corpus ${TOMECASE_FUZZ_DIR}/corpus ${CMAKE_SOURCE_DIR}/tests/data/good
+          ${CMAKE_SOURCE_DIR}/tests/data/bad)
 set_tests_properties(book_file_fuzz PROPERTIES
   FIXTURES_REQUIRED book_file_fuzz_folders TIMEOUT 120 LABELS "native;fuzz")

@@ -1,7 +1,8 @@
 # Runs the real tomebook on the good and bad book files and the sample
 # collection, checking exit codes, output and the files it writes.
 # Variables: TOMEBOOK (the program), EMULATOR (empty natively), DATA (tests/data),
-# WORK (a scratch folder, emptied first).
+# WORK (a scratch folder, emptied first); optionally TOMEBOOK_CHECKED, the
+# program built with the sanitizers, which also gets the hostile input.
 cmake_minimum_required(VERSION 3.20)
 
 foreach(var TOMEBOOK DATA WORK)
@@ -97,7 +98,8 @@ if(NOT EXISTS "${DATA}/good/leftover_bytes.lib")
   message(SEND_ERROR "the file with leftover bytes is missing")
 endif()
 
-# Bad files: check shows the program's refusal and exits 1; dump refuses too.
+# Bad files: check shows the program's refusal on stderr and exits 1; dump
+# refuses too. Neither prints anything on stdout.
 file(GLOB bad_files "${DATA}/bad/*.lib")
 list(LENGTH bad_files bad_count)
 if(bad_count LESS 20)
@@ -106,8 +108,11 @@ endif()
 foreach(damaged IN LISTS bad_files)
   get_filename_component(name "${damaged}" NAME)
   tomebook(1 check "${damaged}")
-  expect_contains("${out}" "Cannot open the book file \"${name}\".\n\n" "check ${name}")
-  expect_contains("${out}" "\n\nNothing was loaded; the books you had open are unchanged." "check ${name}")
+  expect_contains("${err}" "Cannot open the book file \"${name}\".\n\n" "check ${name}")
+  expect_contains("${err}" "\n\nNothing was loaded; the books you had open are unchanged." "check ${name}")
+  if(NOT out STREQUAL "")
+    message(SEND_ERROR "check ${name} printed its refusal on stdout")
+  endif()
   tomebook(1 dump "${damaged}")
   expect_contains("${err}" "Cannot open the book file \"${name}\"" "dump ${name}")
   if(NOT out STREQUAL "")
@@ -117,7 +122,7 @@ endforeach()
 
 # A missing file: refused, and check does not create it the way opening does.
 tomebook(1 check "${WORK}/missing.lib")
-expect_contains("${out}" "It could not be read" "check of a missing file")
+expect_contains("${err}" "It could not be read" "check of a missing file")
 if(EXISTS "${WORK}/missing.lib")
   message(SEND_ERROR "check created the missing file")
 endif()
@@ -182,3 +187,54 @@ refused(year_text "${doc}" "books[0].pubYear must be a whole number from 0 to 65
 # A file that cannot be written is reported and leaves nothing behind.
 tomebook(1 build "${DATA}/sample-books.json" "${WORK}/no such folder/x.lib")
 expect_contains("${err}" "cannot write" "build into a missing folder")
+
+# Lists as long as a record can number build and load; one entry more is
+# refused.
+set(entries "")
+foreach(i RANGE 1 255)
+  list(APPEND entries "\"C${i}\"")
+endforeach()
+function(lists_document call_numbers var)
+  list(JOIN call_numbers ", " joined)
+  set(${var} "{\"spareCount\": 0, \"sortIndex\": [], \"books\": [], \"authors\": [], \"callNumbers\": [${joined}], \"publishers\": [], \"libraries\": [], \"categories\": []}" PARENT_SCOPE)
+endfunction()
+lists_document("${entries}" doc)
+file(WRITE "${WORK}/255_call_numbers.json" "${doc}")
+tomebook(0 build "${WORK}/255_call_numbers.json" "${WORK}/255_call_numbers.lib")
+tomebook(0 check "${WORK}/255_call_numbers.lib")
+tomebook(0 dump "${WORK}/255_call_numbers.lib")
+expect_contains("${out}" "\"C255\"\n  ]" "dump of 255 call numbers")
+list(APPEND entries "\"C256\"")
+lists_document("${entries}" doc)
+refused(256_call_numbers "${doc}" "callNumbers has 256 entries, more than the 255 a book record can refer to")
+
+# A file over the size limit is refused unread (a sparse file takes no room).
+find_program(TRUNCATE truncate)
+if(TRUNCATE AND NOT EMULATOR)
+  file(COPY "${DATA}/good/austen_emma.lib" DESTINATION "${WORK}/huge")
+  execute_process(COMMAND ${TRUNCATE} -s 600M "${WORK}/huge/austen_emma.lib" RESULT_VARIABLE truncated)
+  if(truncated EQUAL 0)
+    tomebook(1 check "${WORK}/huge/austen_emma.lib")
+    expect_contains("${err}" "It is too large to be a Tomecase book file." "check of a 600 MB file")
+    tomebook(1 dump "${WORK}/huge/austen_emma.lib")
+    expect_contains("${err}" "It is too large to be a Tomecase book file." "dump of a 600 MB file")
+  endif()
+  file(REMOVE_RECURSE "${WORK}/huge")
+endif()
+
+# Nesting 65,000 levels deep in a value that is quoted when refused: refused
+# with exit 1 and a message, never a crash, also by the sanitizer build,
+# whose larger frames once overflowed.
+string(REPEAT "[" 65000 open)
+string(REPEAT "]" 65000 close)
+replace_first("${sample_json}" "\"spareCount\": 0," "\"spareCount\": ${open}1${close}," doc)
+file(WRITE "${WORK}/deep.json" "${doc}")
+set(programs "${TOMEBOOK}")
+if(TOMEBOOK_CHECKED)
+  list(APPEND programs "${TOMEBOOK_CHECKED}")
+endif()
+foreach(TOMEBOOK IN LISTS programs)
+  tomebook(1 build "${WORK}/deep.json" "${target}")
+  expect_contains("${err}" "deep.json: it nests arrays and objects more than 256 levels deep" "${TOMEBOOK} build deep.json")
+  expect_same_file("${target}" "${DATA}/good/austen_emma.lib" "build deep.json left the old file")
+endforeach()

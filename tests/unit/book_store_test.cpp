@@ -75,7 +75,10 @@ public:
     explicit FailingFileSystem(Step failAt) : failAt_(failAt) {}
     bool Exists(const std::string& p) override { return real_.Exists(p); }
     bool CreateFolder(const std::string& p) override { return real_.CreateFolder(p); }
-    IoStatus ReadAll(const std::string& p, bool create, Bytes& b) override { return real_.ReadAll(p, create, b); }
+    IoStatus ReadAll(const std::string& p, bool create, size_t limit, Bytes& b) override {
+        return real_.ReadAll(p, create, limit, b);
+    }
+    IoStatus ResolveLinks(const std::string& p, std::string& t) override { return real_.ResolveLinks(p, t); }
     IoStatus CreateTemp(const std::string& p, Handle& h, std::string& t) override {
         return failAt_ == Step::CreateTemp ? Disk() : real_.CreateTemp(p, h, t);
     }
@@ -261,7 +264,11 @@ public:
         if (existing.count(parent) == 0) return false;
         return existing.insert(folder).second;
     }
-    IoStatus ReadAll(const std::string&, bool, Bytes&) override { return IoStatus::Fail("no files"); }
+    IoStatus ReadAll(const std::string&, bool, size_t, Bytes&) override { return IoStatus::Fail("no files"); }
+    IoStatus ResolveLinks(const std::string& p, std::string& t) override {
+        t = p;
+        return IoStatus::Ok();
+    }
     IoStatus CreateTemp(const std::string&, Handle&, std::string&) override { return IoStatus::Fail("no"); }
     IoStatus Write(Handle, const uint8_t*, size_t) override { return IoStatus::Fail("no"); }
     IoStatus Flush(Handle) override { return IoStatus::Fail("no"); }

@@ -39,11 +39,10 @@ public:
         return s;
     }
 
-    // A count: 0 often, small mostly, now and then past what a small list
-    // number can reach.
-    int32_t Count(int32_t large) {
+    // A count: 0 often, small mostly, now and then up to and at the most.
+    int32_t Count(int32_t most) {
         if (OneIn(4)) return 0;
-        return OneIn(10) ? large + static_cast<int32_t>(Below(20)) : 1 + static_cast<int32_t>(Below(12));
+        return OneIn(10) ? most - static_cast<int32_t>(Below(20)) : 1 + static_cast<int32_t>(Below(12));
     }
 
     template <class T>
@@ -58,7 +57,7 @@ private:
 BookCollection RandomCollection(Random& r, bool mayBeLong) {
     BookCollection c;
     for (ListKind kind : AllListKinds) {
-        const int32_t n = r.Count(kind == ListKind::Authors ? 300 : 250);
+        const int32_t n = r.Count(kind == ListKind::Authors ? 300 : ListCapacity(kind));
         for (int32_t i = 0; i < n; ++i) c.list(kind).append(r.Text(mayBeLong && r.OneIn(50)));
     }
     const int32_t books = r.OneIn(5) ? 0 : 1 + static_cast<int32_t>(r.Below(40));
@@ -73,7 +72,7 @@ BookCollection RandomCollection(Random& r, bool mayBeLong) {
             // Often the extremes: none, the first and the last entry.
             const uint32_t pick = r.Below(4);
             const int32_t n = pick == 0 ? 0 : pick == 1 ? highest : static_cast<int32_t>(r.Below(highest + 1));
-            SetListNumber(rec, kind, n);
+            EXPECT_TRUE(SetListNumber(rec, kind, n));
         }
         c.records.append(rec);
         c.titles.append(r.Text(mayBeLong && r.OneIn(10)));
@@ -136,7 +135,7 @@ Json RandomDocument(Random& r) {
     int32_t counts[5];
     int i = 0;
     for (const char* key : {"authors", "callNumbers", "publishers", "libraries", "categories"}) {
-        counts[i] = r.Count(260);
+        counts[i] = r.Count(i == 0 ? 300 : 255);
         doc[key] = Json::array();
         for (int32_t n = 0; n < counts[i]; ++n) doc[key].push_back(text());
         ++i;

@@ -178,8 +178,11 @@ TEST(BookList, WantToReadIsOneColumnAPageWithDetails) {
     EXPECT_EQ(line[4].text, "Central Library of");  // 18 characters of 50 pixels
     EXPECT_EQ(line[4].x, Px(6.5));
     // A book without them prints its entry alone.
-    for (const Drawn& d : page1)
-        if (d.y == Px(0.95)) EXPECT_EQ(d.x, Px(0.75));
+    for (const Drawn& d : page1) {
+        if (d.y == Px(0.95)) {
+            EXPECT_EQ(d.x, Px(0.75));
+        }
+    }
 }
 
 TEST(BookList, DetailsOnlyOnTheWantToReadList) {

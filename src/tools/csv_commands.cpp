@@ -151,6 +151,10 @@ int ImportCommand(const std::vector<std::string>& args) {
         Print(stdout, "dry run: " + target + " was not written\n");
         return Success;
     }
+    if (report.added == 0 && a.into.empty()) {
+        Print(stdout, "nothing to add: " + target + " was not changed\n");
+        return Success;
+    }
     FileState state;
     state.currentFile = target;  // no settings file: tomebook is not Tomecase
     const Outcome saved = SaveBookFile(fs, books, state);

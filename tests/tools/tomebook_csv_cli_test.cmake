@@ -107,6 +107,8 @@ expect_contains("${mixed}" "\"Eco, Umberto\",The Name of the Rose,,11-02-2018,19
 file(COPY_FILE "${books}" "${WORK}/before.lib")
 tomebook(0 import "${books}" "${CSV}/reading-log.csv")
 expect_contains("${out}" "added: 0\nskipped as duplicates: 4" "a second import of the same rows")
+expect_contains("${out}" "nothing to add" "a second import of the same rows")
+expect_same_file("${books}" "${WORK}/before.lib" "an import that adds nothing leaves the book file alone")
 tomebook(0 import "${books}" "${CSV}/reading-site.csv" --dry-run --keep-duplicates)
 expect_contains("${out}" "added: 4" "--dry-run --keep-duplicates")
 expect_contains("${out}" "characters replaced: 2 (by \"?\"; the first was U+4E2D)" "replaced characters counted")

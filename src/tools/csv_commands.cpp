@@ -49,8 +49,10 @@ std::string Plain(const std::string& text) {
 // A book file as Tomecase opens it; a missing one is a new, empty file.
 bool OpenBooks(FileSystem& fs, const std::string& path, bool mayBeNew, BookCollection& books) {
     FileState state;
-    if (mayBeNew && !fs.Exists(path)) return true;
-    if (!fs.Exists(path)) return Fail(path + " does not exist") == Success;
+    if (!fs.Exists(path)) {
+        if (!mayBeNew) Fail(path + " does not exist");
+        return mayBeNew;
+    }
     const Outcome loaded = LoadBookFile(fs, path, books, state);
     if (!loaded.ok) Print(stderr, Plain(loaded.message) + "\n");
     return loaded.ok;

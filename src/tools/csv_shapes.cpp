@@ -141,9 +141,9 @@ bool MapColumns(const std::vector<std::string>& names, const std::vector<std::st
 const char ShapesHelp[] =
     "How import reads a file (by header names, in any order, ignoring case and\n"
     "blanks; the separator is the header row's: tab, comma or semicolon):\n"
-    "  tomebook's own export  Author, Title, Call Number, Order Date, Pub Year,\n"
-    "      Publisher, Library, Category, Comments, Status: every field as written,\n"
-    "      texts kept as they stand (they are Tomecase's own).\n"
+    "  tomebook's own export (exactly its header row: Author, Title, Call Number,\n"
+    "      Order Date, Pub Year, Publisher, Library, Category, Comments, Status):\n"
+    "      every field as written, texts kept as they stand (they are Tomecase's).\n"
     "  a reading site's library export (Exclusive Shelf or Author l-f):\n"
     "      Author l-f (else Author) -> Author, Title, Publisher, Year Published\n"
     "      (else Original Publication Year) -> Pub Year, Date Added -> Order Date,\n"
@@ -166,6 +166,10 @@ const char ShapesHelp[] =
     "(\"Le Guin, Ursula K.\"). Dates may be YYYY-MM-DD, YYYY/MM/DD, [YYYY-MM-DD]\n"
     "or m/d/y and must lie in 1980-2107; years from 0 to 2500. Columns not named\n"
     "here are left out unless --comments-from NAME adds them to Comments as\n"
-    "\"NAME: value\" (a cell written =\"...\" counts as its inner text).\n";
+    "\"NAME: value\" (a cell written =\"...\" counts as its inner text).\n"
+    "A row whose author and title (ignoring case) are in the book file already, or\n"
+    "in an earlier row, is skipped unless --keep-duplicates. A bad row (no title or\n"
+    "author, a date or year out of range, a full list, a malformed quoted field)\n"
+    "refuses the whole import unless --skip-bad; the rows are named either way.\n";
 
 }  // namespace tome

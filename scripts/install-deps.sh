@@ -14,6 +14,7 @@ here=$(cd "$(dirname "$0")" && pwd)
 packages=(
     cmake make g++ clang libclang-rt-14-dev       # native build, sanitizers, fuzzing
     googletest libbenchmark-dev nlohmann-json3-dev
+    libcsv-dev dpkg-dev                           # CSV in tomebook; its source for Windows
     g++-mingw-w64-i686 g++-mingw-w64-x86-64       # the two Windows builds
     wine wine64 fonts-wine                        # running them
     xvfb xauth xdotool imagemagick icoutils       # display, driving, screenshots, icons
@@ -47,6 +48,7 @@ done
 if [ ${#missing[@]} -eq 0 ]; then
     echo "install-deps: all ${#packages[@]} packages present"
     report
+    "$here/fetch-libcsv-source.sh"
     exit 0
 fi
 
@@ -62,3 +64,4 @@ export DEBIAN_FRONTEND=noninteractive
 apt-get update -q
 apt-get install -y -q --no-install-recommends "${packages[@]}"
 report
+"$here/fetch-libcsv-source.sh"

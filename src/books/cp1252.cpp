@@ -16,7 +16,9 @@ constexpr char32_t High[32] = {
 
 char32_t CodePointOf(uint8_t byte) { return byte >= 0x80 && byte <= 0x9F ? High[byte - 0x80] : byte; }
 
-bool ByteOf(char32_t cp, uint8_t& byte) {
+}  // namespace
+
+bool Cp1252ByteOf(char32_t cp, uint8_t& byte) {
     if (cp < 0x80 || (cp >= 0xA0 && cp <= 0xFF)) {
         byte = static_cast<uint8_t>(cp);
         return true;
@@ -29,6 +31,8 @@ bool ByteOf(char32_t cp, uint8_t& byte) {
     }
     return false;
 }
+
+namespace {
 
 void AppendUtf8(std::string& out, char32_t cp) {
     if (cp < 0x80) {
@@ -43,9 +47,9 @@ void AppendUtf8(std::string& out, char32_t cp) {
     }
 }
 
-// Decodes one UTF-8 sequence at pos, strictly: no overlong forms, no
-// surrogates, nothing past U+10FFFF.
-bool NextCodePoint(const std::string& s, size_t& pos, char32_t& cp) {
+}  // namespace
+
+bool NextUtf8CodePoint(const std::string& s, size_t& pos, char32_t& cp) {
     const auto at = [&](size_t i) { return static_cast<uint8_t>(s[i]); };
     const uint8_t lead = at(pos);
     size_t extra;
@@ -74,8 +78,6 @@ bool NextCodePoint(const std::string& s, size_t& pos, char32_t& cp) {
     return true;
 }
 
-}  // namespace
-
 uint16_t Utf16FromCp1252(uint8_t byte) { return static_cast<uint16_t>(CodePointOf(byte)); }
 
 std::string Utf8FromCp1252(const std::string& bytes) {
@@ -91,12 +93,12 @@ bool Cp1252FromUtf8(const std::string& utf8, std::string& bytes, std::string& pr
     size_t pos = 0;
     for (size_t character = 1; pos < utf8.size(); ++character) {
         char32_t cp;
-        if (!NextCodePoint(utf8, pos, cp)) {
+        if (!NextUtf8CodePoint(utf8, pos, cp)) {
             problem = "malformed UTF-8 at character " + std::to_string(character);
             return false;
         }
         uint8_t byte;
-        if (!ByteOf(cp, byte)) {
+        if (!Cp1252ByteOf(cp, byte)) {
             char name[16];
             std::snprintf(name, sizeof name, "U+%04X", static_cast<unsigned>(cp));
             problem = "character " + std::to_string(character) + " (" + name + ") is not in Windows-1252";

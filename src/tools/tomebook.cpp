@@ -1,5 +1,6 @@
 // tomebook: the command-line companion of Tomecase. Shows a book file as
-// JSON, builds a book file from JSON, and checks a file as the program would.
+// JSON, builds a book file from JSON, checks a file as the program would,
+// and exports and imports books as CSV.
 #include <cstdio>
 #include <new>
 #include <string>
@@ -9,6 +10,8 @@
 #include "books/book_store.h"
 #include "books/file_system.h"
 #include "tools/book_json.h"
+#include "tools/csv_commands.h"
+#include "tools/csv_shapes.h"
 
 namespace {
 
@@ -16,14 +19,17 @@ constexpr int Success = 0;
 constexpr int Failure = 1;
 constexpr int BadArguments = 2;
 
-const char Usage[] =
+const char UsageCommands[] =
     "Usage:\n"
     "  tomebook dump FILE.lib             print the book file as JSON (UTF-8)\n"
     "  tomebook build FILE.json FILE.lib  write the book file for a JSON document\n"
     "  tomebook check FILE.lib            exit 0 for a good book file; otherwise show\n"
-    "                                     why Tomecase refuses it and exit 1\n"
+    "                                     why Tomecase refuses it and exit 1\n";
+const char UsageEnd[] =
     "Results go to standard output, refusals and failures to standard error.\n"
     "Exit codes: 0 done, 1 refused or failed, 2 bad arguments.\n";
+
+std::string Usage() { return std::string(UsageCommands) + tome::CsvUsage + UsageEnd; }
 
 // A document is read only up to a book file's own limit: one much larger
 // could not be built in memory anyway.
@@ -114,13 +120,15 @@ int Check(const std::string& path) {
 
 int Run(const std::vector<std::string>& args) {
     if (args.size() == 1 && (args[0] == "help" || args[0] == "--help" || args[0] == "-h")) {
-        Print(stdout, Usage);
+        Print(stdout, Usage() + "\n" + tome::ShapesHelp);
         return Success;
     }
     if (args.size() == 2 && args[0] == "dump") return Dump(args[1]);
     if (args.size() == 3 && args[0] == "build") return Build(args[1], args[2]);
     if (args.size() == 2 && args[0] == "check") return Check(args[1]);
-    Print(stderr, Usage);
+    if (!args.empty() && args[0] == "export") return tome::ExportCommand({args.begin() + 1, args.end()});
+    if (!args.empty() && args[0] == "import") return tome::ImportCommand({args.begin() + 1, args.end()});
+    Print(stderr, Usage());
     return BadArguments;
 }
 

@@ -2,13 +2,22 @@
 # installer (scripts/package.sh, makensis) takes from both builds:
 # <packages>/Tomecase-VERSION-win32.zip or -win64.zip, holding one folder
 # with the program and tomebook (stripped of their debugging symbols), the
-# help, README.txt and LICENSE.txt.
+# help, README.txt and LICENSE.txt, and libcsv.dll with its licence for
+# tomebook's CSV import.
 set(TOMECASE_PACKAGES_DIR ${CMAKE_BINARY_DIR}/../packages CACHE PATH "Where the packages are written")
 get_filename_component(TOMECASE_PACKAGES_DIR ${TOMECASE_PACKAGES_DIR} ABSOLUTE)
 set(TOMECASE_PACKAGE_NAME Tomecase-${TOMECASE_VERSION_TEXT}-${TOMECASE_WINE_ARCH})
 set(TOMECASE_PACKAGE_ROOT ${CMAKE_BINARY_DIR}/package)
 set(TOMECASE_PACKAGE_STAGE ${TOMECASE_PACKAGE_ROOT}/${TOMECASE_PACKAGE_NAME})
 set(TOMECASE_PACKAGE_ZIP ${TOMECASE_PACKAGES_DIR}/${TOMECASE_PACKAGE_NAME}.zip)
+
+# tomebook's CSV library, when this build has it (src/tools/libcsv.cmake).
+set(TOMECASE_PACKAGE_CSV)
+if(TARGET csv)
+  set(TOMECASE_PACKAGE_CSV
+    COMMAND ${CMAKE_STRIP} --strip-debug -o ${TOMECASE_PACKAGE_STAGE}/libcsv.dll $<TARGET_FILE:csv>
+    COMMAND ${CMAKE_COMMAND} -E copy $<TARGET_FILE_DIR:tomebook>/libcsv-COPYING.LESSER.txt ${TOMECASE_PACKAGE_STAGE})
+endif()
 
 # Texts for Notepad: CR LF lines.
 set(VERSION ${TOMECASE_VERSION_TEXT})
@@ -22,6 +31,7 @@ add_custom_command(OUTPUT ${TOMECASE_PACKAGE_ZIP}
   COMMAND ${CMAKE_STRIP} -o ${TOMECASE_PACKAGE_STAGE}/tomebook.exe $<TARGET_FILE:tomebook>
   COMMAND ${CMAKE_COMMAND} -E copy ${TOMECASE_CHM} ${TOMECASE_PACKAGE_ROOT}/texts/README.txt
           ${TOMECASE_PACKAGE_ROOT}/texts/LICENSE.txt ${TOMECASE_PACKAGE_STAGE}
+  ${TOMECASE_PACKAGE_CSV}
   COMMAND ${CMAKE_COMMAND} -E rm -f ${TOMECASE_PACKAGE_ZIP}
   COMMAND ${CMAKE_COMMAND} -E tar cf ${TOMECASE_PACKAGE_ZIP} --format=zip ${TOMECASE_PACKAGE_NAME}
   COMMAND ${CMAKE_COMMAND} -E copy ${TOMECASE_RES_DIR}/tomecase.ico ${TOMECASE_PACKAGE_ROOT}/tomecase.ico

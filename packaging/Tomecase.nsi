@@ -76,10 +76,19 @@ Section "Tomecase"
     ${If} ${RunningX64}
         File "${WIN64DIR}/Tomecase.exe"
         File "${WIN64DIR}/tomebook.exe"
+!if /FileExists "${WIN64DIR}/libcsv.dll"
+        File "${WIN64DIR}/libcsv.dll"
+!endif
     ${Else}
         File "${WIN32DIR}/Tomecase.exe"
         File "${WIN32DIR}/tomebook.exe"
+!if /FileExists "${WIN32DIR}/libcsv.dll"
+        File "${WIN32DIR}/libcsv.dll"
+!endif
     ${EndIf}
+!if /FileExists "${WIN32DIR}/libcsv-COPYING.LESSER.txt"
+    File "${WIN32DIR}/libcsv-COPYING.LESSER.txt"
+!endif
     File "${WIN32DIR}/Tomecase.chm"
     File "${WIN32DIR}/README.txt"
     File "${WIN32DIR}/LICENSE.txt"
@@ -109,6 +118,8 @@ SectionEnd
 Section "Uninstall"
     Delete "$INSTDIR\Tomecase.exe"
     Delete "$INSTDIR\tomebook.exe"
+    Delete "$INSTDIR\libcsv.dll"
+    Delete "$INSTDIR\libcsv-COPYING.LESSER.txt"
     Delete "$INSTDIR\Tomecase.chm"
     Delete "$INSTDIR\README.txt"
     Delete "$INSTDIR\LICENSE.txt"

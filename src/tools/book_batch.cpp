@@ -86,10 +86,12 @@ int32_t BookBatch::GapFor(const std::string& key) const {
     return static_cast<int32_t>(first - prefixMax_.begin()) + 1;
 }
 
-void BookBatch::Add(const ImportedBook& book) {
+bool BookBatch::Add(const ImportedBook& book) {
     assert(WhyNot(book).empty());
     Book added;
-    for (ListKind kind : AllListKinds) SetListNumber(added.record, kind, Entry(kind, TextOf(book, kind)));
+    for (ListKind kind : AllListKinds) {
+        if (!SetListNumber(added.record, kind, Entry(kind, TextOf(book, kind)))) return false;
+    }
     added.record.orderDate = book.orderDate;
     added.record.pubYear = book.pubYear;
     added.record.flags = static_cast<uint8_t>(book.flags | Shown);
@@ -102,6 +104,7 @@ void BookBatch::Add(const ImportedBook& book) {
     std::string key = SortKey(book.author, book.title);
     const int32_t gap = GapFor(key);
     pending_.push_back({gap, std::move(key), books_.bookCount()});
+    return true;
 }
 
 void BookBatch::Finish() {

@@ -42,8 +42,10 @@ public:
     // as an earlier book of the batch.
     bool IsDuplicate(const ImportedBook& book) const;
 
-    // Appends the book; WhyNot must have said it fits.
-    void Add(const ImportedBook& book);
+    // Appends the book; WhyNot must have said it fits. False, with nothing
+    // appended, when a list number is past what its record field holds
+    // (which a book file the program loads cannot bring about).
+    [[nodiscard]] bool Add(const ImportedBook& book);
 
     // Gives the added books their places in sortIndex.
     void Finish();

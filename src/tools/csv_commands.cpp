@@ -25,6 +25,8 @@ constexpr int Success = 0;
 constexpr int Failure = 1;
 constexpr int BadArguments = 2;
 constexpr size_t ListedDuplicates = 20;
+// A CSV file is read whole; one past a book file's own limit could not become one.
+constexpr size_t LargestCsvFile = LargestBookFile;
 
 void Print(std::FILE* stream, const std::string& text) { std::fwrite(text.data(), 1, text.size(), stream); }
 
@@ -133,7 +135,7 @@ int ImportCommand(const std::vector<std::string>& args) {
         return Fail(a.into + " exists already; --into makes a new file (import into it directly instead)");
     }
     std::vector<uint8_t> bytes;
-    const IoStatus read = fs.ReadAll(a.csvPath, /*createIfMissing=*/false, bytes);
+    const IoStatus read = fs.ReadAll(a.csvPath, /*createIfMissing=*/false, LargestCsvFile, bytes);
     if (!read.ok) return Fail("cannot read " + a.csvPath + ": " + read.detail);
     BookCollection books;
     if (!OpenBooks(fs, a.bookPath, true, books)) return Failure;

@@ -1,6 +1,7 @@
 #include "tools/csv_export.h"
 
 #include "books/cp1252.h"
+#include "books/order_date.h"
 
 namespace tome {
 namespace {

@@ -41,7 +41,7 @@ public:
         }
         const std::string full = batch_.WhyNot(book);
         if (!full.empty()) return Bad(row, full);
-        batch_.Add(book);
+        if (!batch_.Add(book)) return Bad(row, "a list entry of this book is past what a book record can refer to");
         ++report_.added;
         if (report_.replaced.count == 0) report_.replaced.first = replaced.first;
         report_.replaced.count += replaced.count;

@@ -5,6 +5,7 @@
 #include "books/book_record.h"
 #include "books/collection.h"
 #include "books/normalise.h"
+#include "books/order_date.h"
 #include "books/text_case.h"
 #include "books/text_rules.h"
 #include "dialogs/book_save.h"

@@ -61,6 +61,9 @@ printf 'C:\\users\\Public\\Documents\\Verdanth\\Tomecase\\My books.lib\r\n' >"$d
 data_sums() { (cd "$data" && md5sum "My books.lib" Tomecase.ini); }
 before=$(data_sums)
 
+# A Unix path as Wine sees it: drive Z: is the Unix root.
+winpath() { echo "Z:$(tr / '\\' <<<"$1")"; }
+
 # The PE machine of a Windows program: 14c (i386) or 8664 (x86-64).
 pe_machine() {
     python3 -c 'import struct,sys; b=open(sys.argv[1],"rb").read(); o=struct.unpack_from("<I",b,0x3c)[0]; print("%x" % struct.unpack_from("<H",b,o+4)[0])' "$1"
@@ -90,13 +93,21 @@ if [ "$kind" = zip ]; then
     mkdir -p "$where"
     (cd "$where" && python3 -m zipfile -e "$zip" .) || fail "cannot unpack $zip"
     folder="$where/$name"
-    for f in Tomecase.exe Tomecase.chm tomebook.exe README.txt LICENSE.txt; do
+    for f in Tomecase.exe Tomecase.chm tomebook.exe libcsv.dll libcsv-COPYING.LESSER.txt README.txt LICENSE.txt; do
         [ -s "$folder/$f" ] || fail "the zip has no $name/$f"
     done
-    [ "$(pe_machine "$folder/Tomecase.exe")" = $expected_machine ] || fail "the zip's Tomecase.exe is not for $arch"
-    pass "the zip holds the program, help, tomebook, README.txt and LICENSE.txt"
-    # Wine's drive Z: is the Unix root.
-    start_program "$folder" "Z:$(tr / '\\' <<<"$folder/Tomecase.exe")" "$out/zip-main-window.png"
+    for f in Tomecase.exe tomebook.exe libcsv.dll; do
+        [ "$(pe_machine "$folder/$f")" = $expected_machine ] || fail "the zip's $f is not for $arch"
+    done
+    pass "the zip holds the program, help, tomebook with libcsv.dll and its licence, README.txt and LICENSE.txt"
+    # tomebook from the unpacked folder finds its DLL and reads a book file.
+    "$wine_run" --xvfb "$state" "$folder/tomebook.exe" check "$(winpath "$book")" >/dev/null 2>&1 ||
+        fail "the zip's tomebook.exe does not run"
+    printf 'Title,Author\r\nThe Hobbit,J. R. R. Tolkien\r\n' >"$where/one.csv"
+    "$wine_run" --xvfb "$state" "$folder/tomebook.exe" import "$(winpath "$where/empty.lib")" "$(winpath "$where/one.csv")" \
+        </dev/null >"$out/import.txt" 2>&1 || fail "the zip's tomebook.exe cannot import: $(cat "$out/import.txt")"
+    pass "the zip's tomebook.exe runs and imports a CSV file"
+    start_program "$folder" "$(winpath "$folder/Tomecase.exe")" "$out/zip-main-window.png"
     "$wine_run" --xvfb "$state" --stop
     exit 0
 fi
@@ -111,7 +122,7 @@ shortcut="$WINEPREFIX/drive_c/ProgramData/Microsoft/Windows/Start Menu/Programs/
 
 install() {
     "$wine_run" --xvfb "$state" "$setup" /S </dev/null || fail "the silent install failed ($?)"
-    for f in Tomecase.exe Tomecase.chm tomebook.exe README.txt LICENSE.txt uninstall.exe; do
+    for f in Tomecase.exe Tomecase.chm tomebook.exe libcsv.dll README.txt LICENSE.txt uninstall.exe; do
         [ -s "$installed/$f" ] || fail "the install left no $f in $installed"
     done
     [ "$(pe_machine "$installed/Tomecase.exe")" = $expected_machine ] ||

@@ -6,6 +6,7 @@
 #include <random>
 
 #include "books/normalise.h"
+#include "books/order_date.h"
 #include "books/text_rules.h"
 #include "dialogs/book_save.h"
 #include "tools/book_batch.h"
@@ -79,7 +80,7 @@ TEST(BookBatch, EndsExactlyAsAddingOneBookAtATimeWould) {
         for (const BookForm& form : forms) {
             const ImportedBook book = AsImported(form);
             ASSERT_EQ(batch.WhyNot(book), "");
-            batch.Add(book);
+            ASSERT_TRUE(batch.Add(book));
         }
         batch.Finish();
         ASSERT_EQ(batched.sortIndex.raw(), oneByOne.sortIndex.raw()) << "seed " << seed;
@@ -101,7 +102,7 @@ TEST(BookBatch, AFullListRefusesNewEntriesButNotExistingOnes) {
     book.publisher = "";
     book.category = "A new one";
     EXPECT_EQ(batch.WhyNot(book), "");
-    batch.Add(book);
+    ASSERT_TRUE(batch.Add(book));
     batch.Finish();
     EXPECT_EQ(books.categories.count(), 1);
     EXPECT_EQ(books.publishers.count(), 255);
@@ -125,7 +126,7 @@ TEST(BookBatch, DuplicatesAreLiveBooksOrEarlierOnesIgnoringCase) {
     EXPECT_TRUE(batch.IsDuplicate(book));
     book.title = "Gone";
     EXPECT_FALSE(batch.IsDuplicate(book));  // only a deleted copy is there
-    batch.Add(book);
+    ASSERT_TRUE(batch.Add(book));
     book.author = "Smith, John";
     book.title = "gone";
     EXPECT_TRUE(batch.IsDuplicate(book));

@@ -71,35 +71,13 @@ bool CheckSortIndex(const BookCollection& books, std::string& reason) {
     return true;
 }
 
-const char* ListName(ListKind kind) {
-    switch (kind) {
-        case ListKind::Authors: return "author";
-        case ListKind::CallNumbers: return "call number";
-        case ListKind::Publishers: return "publisher";
-        case ListKind::Libraries: return "library";
-        case ListKind::Categories: return "category";
-    }
-    return "";
-}
-
-const char* ListTitle(ListKind kind) {
-    switch (kind) {
-        case ListKind::Authors: return "authors";
-        case ListKind::CallNumbers: return "call numbers";
-        case ListKind::Publishers: return "publishers";
-        case ListKind::Libraries: return "libraries";
-        case ListKind::Categories: return "categories";
-    }
-    return "";
-}
-
 bool CheckListNumbers(const BookCollection& books, std::string& reason) {
     for (int32_t b = 1; b <= books.bookCount(); ++b) {
         for (ListKind kind : AllListKinds) {
             const int32_t n = ListNumberOf(books.records[b], kind);
             const int32_t count = books.list(kind).count();
             if (n > count) {
-                reason = Damaged("book " + std::to_string(b) + " refers to " + ListName(kind) + " " +
+                reason = Damaged("book " + std::to_string(b) + " refers to " + ListEntryWord(kind) + " " +
                                  std::to_string(n) + ", but that list has " + std::to_string(count) +
                                  " entries");
                 return false;
@@ -151,7 +129,7 @@ bool ReadCounts(ByteReader& in, Counts& c, std::string& reason) {
                                                   {c.categories, ListKind::Categories}};
     for (const auto& [count, kind] : lists) {
         if (count > ListCapacity(kind)) {
-            reason = Damaged(std::string("its ") + ListTitle(kind) + " list has " + std::to_string(count) +
+            reason = Damaged(std::string("its ") + ListWord(kind) + " list has " + std::to_string(count) +
                              " entries, more than the " + std::to_string(ListCapacity(kind)) +
                              " a book record can refer to");
             return false;

@@ -67,6 +67,28 @@ const std::string& AuthorText(const BookCollection& books, int32_t bookNumber) {
     return ListText(books.authors, books.records[bookNumber].author);
 }
 
+const char* ListEntryWord(ListKind kind) {
+    switch (kind) {
+        case ListKind::Authors: return "author";
+        case ListKind::CallNumbers: return "call number";
+        case ListKind::Publishers: return "publisher";
+        case ListKind::Libraries: return "library";
+        case ListKind::Categories: return "category";
+    }
+    return "";
+}
+
+const char* ListWord(ListKind kind) {
+    switch (kind) {
+        case ListKind::Authors: return "authors";
+        case ListKind::CallNumbers: return "call numbers";
+        case ListKind::Publishers: return "publishers";
+        case ListKind::Libraries: return "libraries";
+        case ListKind::Categories: return "categories";
+    }
+    return "";
+}
+
 std::string_view ShownAuthorText(const BookCollection& books, int32_t bookNumber) {
     const std::string& author = AuthorText(books, bookNumber);
     return TrimmedBlanks(author) == "," ? std::string_view() : std::string_view(author);

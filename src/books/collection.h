@@ -60,6 +60,11 @@ int32_t ListNumberOf(const BookRecord& record, ListKind kind);
 // author number that is 0 or beyond the list reads as the empty text.
 const std::string& ListText(const TextList& list, int32_t number);
 const std::string& AuthorText(const BookCollection& books, int32_t bookNumber);
+
+// The words messages use for one entry of a list ("call number") and for the
+// list itself ("call numbers").
+const char* ListEntryWord(ListKind kind);
+const char* ListWord(ListKind kind);
 // The author as lists and reports show it: empty when the entry holds only a
 // comma between blanks, which is what a name of only commas and blanks is
 // stored as (", ") and what an edited book's author may have been kept as.

@@ -16,6 +16,9 @@ std::string Utf8FromCp1252(const std::string& bytes);
 // The byte that stands for a code point; false when Windows-1252 has none.
 bool Cp1252ByteOf(char32_t cp, uint8_t& byte);
 
+// Appends the UTF-8 sequence of a code point (at most U+10FFFF).
+void AppendUtf8(std::string& out, char32_t cp);
+
 // Decodes the UTF-8 sequence at pos strictly (no overlong forms, no
 // surrogates, nothing past U+10FFFF) and moves pos past it.
 bool NextUtf8CodePoint(const std::string& s, size_t& pos, char32_t& cp);

@@ -6,15 +6,11 @@ namespace tome {
 
 namespace {
 
-const char* KindName(ListKind kind) {
-    switch (kind) {
-        case ListKind::Authors: return "Author";
-        case ListKind::CallNumbers: return "Call number";
-        case ListKind::Publishers: return "Publisher";
-        case ListKind::Libraries: return "Library";
-        case ListKind::Categories: return "Category";
-    }
-    return "";
+// "Call number" for "call number": the messages start with the word.
+std::string KindName(ListKind kind) {
+    std::string word = ListEntryWord(kind);
+    if (!word.empty()) word[0] = UpperAnsiChar(word[0]);
+    return word;
 }
 
 }  // namespace
@@ -59,11 +55,11 @@ int32_t FirstItemStartingWith(int32_t count, const std::function<std::string(int
 bool ListIsFull(const TextList& list, ListKind kind) { return list.count() >= ListCapacity(kind); }
 
 std::string ListFullText(ListKind kind) {
-    return std::string(KindName(kind)) + " list is full (" + std::to_string(ListCapacity(kind)) + " entries)";
+    return KindName(kind) + " list is full (" + std::to_string(ListCapacity(kind)) + " entries)";
 }
 
 std::string EntryBeyondRecordText(ListKind kind, int32_t number) {
-    return std::string(KindName(kind)) + " list entry " + std::to_string(number) + " is past the " +
+    return KindName(kind) + " list entry " + std::to_string(number) + " is past the " +
            std::to_string(ListCapacity(kind)) + " a book can refer to";
 }
 

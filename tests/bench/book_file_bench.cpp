@@ -197,15 +197,11 @@ BENCHMARK(BM_Parse)->Unit(benchmark::kMillisecond)->UseRealTime();
 }  // namespace tome::bench
 
 int main(int argc, char** argv) {
-    benchmark::Initialize(&argc, argv);
-    if (benchmark::ReportUnrecognizedArguments(argc, argv)) return 2;
-    tome::bench::RatioReporter reporter({
+    const int status = tome::bench::RunWithRatios(argc, argv, {
         {"BM_Save", "BM_PlainWrite", "save = N x plain write (with fsync)"},
         {"BM_Load", "BM_PlainRead", "load = N x plain read"},
         {"BM_Purge", "BM_PlainCopy", "purge of 50,000 = N x copying the book arrays once"},
     });
-    benchmark::RunSpecifiedBenchmarks(&reporter);
-    benchmark::Shutdown();
     tome::bench::RemoveTempFolder();
-    return reporter.anyError() ? 1 : 0;
+    return status;
 }

@@ -68,17 +68,13 @@ BENCHMARK(BM_BuildInCore)->Unit(benchmark::kMillisecond);
 }  // namespace tome::bench
 
 int main(int argc, char** argv) {
-    benchmark::Initialize(&argc, argv);
-    if (benchmark::ReportUnrecognizedArguments(argc, argv)) return 2;
-    tome::bench::RatioReporter reporter({
+    const int status = tome::bench::RunWithRatios(argc, argv, {
         {"BM_ImportSiteExport", "BM_BuildInCore", "import of 100,000 rows = N x building 100,000 books in the core"},
     });
-    benchmark::RunSpecifiedBenchmarks(&reporter);
-    benchmark::Shutdown();
     rusage usage{};
     getrusage(RUSAGE_SELF, &usage);
     std::printf("peak resident memory of this run: %.1f MB (the CSV text itself: %.1f MB)\n",
                 static_cast<double>(usage.ru_maxrss) / 1024.0,
                 static_cast<double>(tome::bench::SiteExport().size()) / (1024.0 * 1024.0));
-    return reporter.anyError() ? 1 : 0;
+    return status;
 }

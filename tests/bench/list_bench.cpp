@@ -187,15 +187,11 @@ BENCHMARK(BM_PlainTitleSort)->Unit(benchmark::kMillisecond);
 }  // namespace tome::bench
 
 int main(int argc, char** argv) {
-    benchmark::Initialize(&argc, argv);
-    if (benchmark::ReportUnrecognizedArguments(argc, argv)) return 2;
-    tome::bench::RatioReporter reporter({
+    const int status = tome::bench::RunWithRatios(argc, argv, {
         {"BM_FillList", "BM_PlainRowCopy", "fill 100,000 rows = N x copying authors and titles once"},
         {"BM_FindMiss", "BM_PlainSearch", "Find keystroke with no hit = N x plain searches of the same texts"},
         {"BM_InsertPosition", "BM_PlainKeyCompare", "insert position at the end = N x comparing built keys"},
         {"BM_HeadingSort", "BM_PlainTitleSort", "heading-click sort of 100,000 rows = N x sorting the titles"},
     });
-    benchmark::RunSpecifiedBenchmarks(&reporter);
-    benchmark::Shutdown();
-    return reporter.anyError() ? 1 : 0;
+    return status;
 }

@@ -2,6 +2,7 @@
 
 #include <cstdio>
 #include <ostream>
+#include <utility>
 
 #include <unistd.h>
 
@@ -41,6 +42,15 @@ void RatioReporter::Finalize() {
                       baseline->second * 1e3);
         out << line << times << "\n";
     }
+}
+
+int RunWithRatios(int& argc, char** argv, std::vector<RatioPair> pairs) {
+    benchmark::Initialize(&argc, argv);
+    if (benchmark::ReportUnrecognizedArguments(argc, argv)) return 2;
+    RatioReporter reporter(std::move(pairs));
+    benchmark::RunSpecifiedBenchmarks(&reporter);
+    benchmark::Shutdown();
+    return reporter.anyError() ? 1 : 0;
 }
 
 }  // namespace tome::bench

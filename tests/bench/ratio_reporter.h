@@ -32,4 +32,8 @@ private:
     bool anyError_ = false;
 };
 
+// A benchmark program's main: runs the benchmarks chosen on the command line
+// with the ratio lines of pairs; 2 for unknown arguments, 1 when a run failed.
+int RunWithRatios(int& argc, char** argv, std::vector<RatioPair> pairs);
+
 }  // namespace tome::bench

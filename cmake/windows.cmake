@@ -98,6 +98,7 @@ add_test(NAME wine_stop COMMAND ${TOMECASE_WINE_RUN} --xvfb ${TOMECASE_WINE_STAT
 set_tests_properties(wine_stop PROPERTIES FIXTURES_CLEANUP wine TIMEOUT 60 LABELS windows)
 
 add_subdirectory(tests/win)
+add_subdirectory(tests/bench/win)
 add_subdirectory(tests/e2e)
 if(EXISTS ${CMAKE_SOURCE_DIR}/src/tools/CMakeLists.txt)
   add_subdirectory(src/tools)

@@ -17,7 +17,7 @@ class ColumnListView final : public VisibleList {
 public:
     explicit ColumnListView(cColumnList& list) : list_(list) {}
     void SetRowCount(int32_t count) override { list_.SetRowCount(count); }
-    void AddRow(std::string text, int32_t itemValue) override { list_.AddRow(text, itemValue); }
+    void AddRow(const std::string& text, int32_t itemValue) override { list_.AddRow(text, itemValue); }
     void Redisplay() override { list_.Redisplay(); }
     void SelectRow(int32_t position, int32_t top) override { list_.SelectRow(position, top); }
     int32_t CurrentRow() const override { return list_.CurrentRow(); }

@@ -48,13 +48,19 @@ void MarkShownBooks(BookCollection& books, int32_t activeTab, ListState& listSta
 }
 
 std::string RowText(const BookCollection& books, int32_t bookNumber) {
+    std::string text;
+    WriteRowText(books, bookNumber, text);
+    return text;
+}
+
+void WriteRowText(const BookCollection& books, int32_t bookNumber, std::string& text) {
     const BookRecord& record = books.records[bookNumber];
     const std::string_view author = ShownAuthorText(books, bookNumber);
     const std::string& title = books.titles[bookNumber];
     const std::string& callNumber = ListText(books.callNumbers, record.callNumber);
     const std::string& library = ListText(books.libraries, record.library);
 
-    std::string text;
+    text.clear();
     text.reserve(author.size() + title.size() + callNumber.size() + library.size() + 24);
     text += author;
     text += '\t';
@@ -71,7 +77,6 @@ std::string RowText(const BookCollection& books, int32_t bookNumber) {
     }
     text += '\t';
     text += library;
-    return text;
 }
 
 std::string FilenameStatus(const std::string& currentFile) {
@@ -95,13 +100,15 @@ void FillList(const ListScreen& screen, int32_t selectPosition, int32_t topPosit
     MarkShownBooks(books, screen.activeTab, screen.listState);
 
     screen.list.SetRowCount(0);
+    std::string row;  // one buffer for every row: the rows cost no allocation here
     int32_t rows = 0;
     int32_t selectRow = 0;
     const int32_t count = books.sortIndex.count();
     for (int32_t p = 1; p <= count; ++p) {
         const int32_t b = books.sortIndex[p];
         if (!books.records[b].has(Shown)) continue;
-        screen.list.AddRow(RowText(books, b), b);
+        WriteRowText(books, b, row);
+        screen.list.AddRow(row, b);
         ++rows;
         if (p == selectPosition) selectRow = rows;
     }

@@ -37,6 +37,8 @@ void MarkShownBooks(BookCollection& books, int32_t activeTab, ListState& listSta
 // Author, title, call number, publication year, order date and library,
 // joined by TAB.
 std::string RowText(const BookCollection& books, int32_t bookNumber);
+// The same into text, replacing what it held: a fill reuses one buffer.
+void WriteRowText(const BookCollection& books, int32_t bookNumber, std::string& text);
 
 // The three status bar parts.
 std::string FilenameStatus(const std::string& currentFile);

@@ -12,7 +12,8 @@ class VisibleList {
 public:
     virtual void SetRowCount(int32_t count) = 0;
     // Appends a row: cell texts joined by TAB, and the book number it shows.
-    virtual void AddRow(std::string text, int32_t itemValue) = 0;
+    // The list keeps its own copy of what it needs.
+    virtual void AddRow(const std::string& text, int32_t itemValue) = 0;
     virtual void Redisplay() = 0;
     // A negative position selects without redrawing in between; top 0 leaves
     // the scroll position to the list.

@@ -47,19 +47,9 @@ unsigned char FoldAz(char c) {
     return (u >= 'a' && u <= 'z') ? static_cast<unsigned char>(u - 'a' + 'A') : u;
 }
 
-// Byte order with only a-z folded; a proper prefix sorts first.
-bool FoldedLess(std::string_view a, std::string_view b) {
-    const size_t n = std::min(a.size(), b.size());
-    for (size_t i = 0; i < n; ++i) {
-        const unsigned char x = FoldAz(a[i]);
-        const unsigned char y = FoldAz(b[i]);
-        if (x != y) return x < y;
-    }
-    return a.size() < b.size();
-}
-
 struct SortEntry {
     std::string_view text;  // text columns only
+    std::string_view key;   // the text with a-z folded, for the comparisons
     int32_t number = 0;     // number and date columns only
     int32_t row = 0;
     int32_t item = 0;
@@ -138,7 +128,14 @@ int32_t DateKey(const std::string& text) {
     return DateSum(Word(LenientInteger(month)), Word(LenientInteger(day)), Word(LenientInteger(year) - 1980));
 }
 
-void ColumnListModel::SetLayout(ColumnLayout layout) { layout_ = std::move(layout); }
+void ColumnListModel::SetLayout(ColumnLayout layout) {
+    layout_ = std::move(layout);
+    // The last column too is cut to its share of the percentages, not its drawn width.
+    cellLimit_.resize(layout_.count());
+    for (int32_t i = 1; i <= layout_.count(); ++i) {
+        cellLimit_[i] = ToInt32(RoundHalfEven(std::abs(layout_.columnWidth[i]) * static_cast<double>(0.95f)));
+    }
+}
 
 int32_t ColumnListModel::SetCurrentRow(int32_t position) {
     const int64_t magnitude = std::llabs(int64_t{position});
@@ -168,27 +165,26 @@ const std::string& ColumnListModel::DisplayText(int32_t position) const {
     return rowText_[displayOrder_[position]];
 }
 
-std::string ColumnListModel::AddRow(const std::string& text, int32_t itemValue, const FitFunction& fit) {
+const std::string& ColumnListModel::AddRow(const std::string& text, int32_t itemValue, const FitFunction& fit) {
+    // A fill adds every row again: the row and cell buffers keep their
+    // storage from row to row, so a row costs no allocation once the list
+    // has been filled before.
     const int32_t n = ColumnCount();
-    std::string result;
+    row_.clear();
     size_t start = 0;
     for (int32_t i = 1; i <= n; ++i) {
-        std::string cell;
+        cell_.clear();
         if (start <= text.size()) {
             const size_t tab = text.find('\t', start);
-            cell = text.substr(start, tab == std::string::npos ? std::string::npos : tab - start);
+            cell_.assign(text, start, tab == std::string::npos ? std::string::npos : tab - start);
             start = tab == std::string::npos ? text.size() + 1 : tab + 1;
         }
-        // The last column too is cut to its share of the percentages, not its drawn width.
-        const int32_t limit =
-            ToInt32(RoundHalfEven(std::abs(layout_.columnWidth[i]) * static_cast<double>(0.95f)));
-        const size_t keep = fit(cell, limit);
-        if (keep < cell.size()) cell.resize(keep);
-        result += cell;
-        result += '\t';
+        const size_t keep = std::min(fit(cell_, cellLimit_[i]), cell_.size());
+        row_.append(cell_, 0, keep);
+        row_ += '\t';
     }
-    const size_t last = result.find_last_not_of('\t');
-    result.resize(last == std::string::npos ? 0 : last + 1);
+    const size_t last = row_.find_last_not_of('\t');
+    row_.resize(last == std::string::npos ? 0 : last + 1);
 
     rowCount_ = std::max(rowCount_, 0) + 1;
     if (rowText_.count() < rowCount_) {
@@ -196,10 +192,11 @@ std::string ColumnListModel::AddRow(const std::string& text, int32_t itemValue, 
         displayOrder_.resize(rowCount_);
         itemData_.resize(rowCount_);
     }
-    rowText_[rowCount_] = result;
+    // The row's old text becomes the buffer of the next row.
+    rowText_[rowCount_].swap(row_);
     displayOrder_[rowCount_] = rowCount_;
     itemData_[rowCount_] = itemValue;
-    return result;
+    return rowText_[rowCount_];
 }
 
 bool ColumnListModel::SortByColumn(int32_t column) {
@@ -224,6 +221,21 @@ bool ColumnListModel::SortByColumn(int32_t column) {
             e.text = cell;
         }
     }
+    // Texts sort in byte order with only a-z folded, a proper prefix first.
+    // Each is folded once here rather than in every comparison; the keys
+    // then compare as unsigned bytes.
+    std::string folded;
+    if (kind != NumberColumn && kind != DateColumn) {
+        size_t total = 0;
+        for (const SortEntry& e : entries) total += e.text.size();
+        folded.resize(total);
+        size_t at = 0;
+        for (SortEntry& e : entries) {
+            for (size_t i = 0; i < e.text.size(); ++i) folded[at + i] = static_cast<char>(FoldAz(e.text[i]));
+            e.key = std::string_view(folded).substr(at, e.text.size());
+            at += e.text.size();
+        }
+    }
 
     // Already ascending (the last key above the first, compared exactly, case
     // included) means this click wants descending order.
@@ -232,7 +244,7 @@ bool ColumnListModel::SortByColumn(int32_t column) {
     const bool ascending = last.text > first.text || first.number < last.number;
     const bool textKeys = kind != NumberColumn && kind != DateColumn;
     auto less = [textKeys](const SortEntry& a, const SortEntry& b) {
-        return textKeys ? FoldedLess(a.text, b.text) : a.number < b.number;
+        return textKeys ? a.key < b.key : a.number < b.number;
     };
     if (ascending) {
         std::sort(entries.begin(), entries.end(), [&less](const SortEntry& a, const SortEntry& b) {

@@ -90,7 +90,7 @@ public:
 
     // Appends a row from TAB-joined cells, each cut to 95 % of its column;
     // returns the row text as stored.
-    std::string AddRow(const std::string& text, int32_t itemValue, const FitFunction& fit);
+    const std::string& AddRow(const std::string& text, int32_t itemValue, const FitFunction& fit);
 
     // Reorders the display positions by a column (1..n): descending when the
     // rows already look ascending, otherwise ascending. The current row becomes
@@ -111,6 +111,8 @@ private:
     OneBased<std::string> rowText_;      // by row number, insertion order
     OneBased<int32_t> displayOrder_;     // display position -> row number
     OneBased<int32_t> itemData_;         // by display position
+    OneBased<int32_t> cellLimit_;        // widest a cell may be, by column
+    std::string row_, cell_;             // AddRow's buffers, kept between rows
 };
 
 }  // namespace tome

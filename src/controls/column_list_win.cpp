@@ -83,14 +83,18 @@ CharWidths& FontWidths() {
     return widths;
 }
 
+}  // namespace
+
 // Measures text in a window's font: by the width table when it holds for the
 // font, otherwise with GDI on the window's device context, which is only
-// fetched when it is needed.
-class Measurer {
+// fetched when it is needed. Looking up the font and its table takes round
+// trips to the window system, so a fill keeps one measurer for all its rows.
+class cColumnList::Measurer {
 public:
     explicit Measurer(HWND window)
         : window_(window), font_(reinterpret_cast<HGDIOBJ>(SendMessageA(window, WM_GETFONT, 0, 0))) {
-        byTable_ = FontWidths().For(font_, [](void* self) { return static_cast<Measurer*>(self)->Dc(); }, this);
+        byTable_ =
+            FontWidths().For(font_, [](void* self) { return static_cast<Measurer*>(self)->Dc(); }, this);
     }
     ~Measurer() {
         if (dc_ == nullptr) return;
@@ -130,7 +134,8 @@ private:
     bool byTable_ = false;
 };
 
-}  // namespace
+cColumnList::cColumnList() = default;
+cColumnList::~cColumnList() = default;
 
 HWND cColumnList::ListBox() const { return hParent_ ? GetDlgItem(hParent_, ControlId()) : nullptr; }
 
@@ -198,11 +203,24 @@ void cColumnList::Create(HWND parent, int32_t listId, int32_t x, int32_t y, int3
     }
 }
 
-void cColumnList::AddRow(std::string& text, int32_t itemValue) {
-    Measurer measure(ListBox());
-    text = model_.AddRow(text, itemValue,
+void cColumnList::SetRowCount(int32_t count) {
+    EndFill();
+    model_.SetRowCount(count);
+}
+
+// The next row looks the list box and its font up again.
+void cColumnList::EndFill() { fillMeasurer_.reset(); }
+
+const std::string& cColumnList::StoreRow(const std::string& text, int32_t itemValue) {
+    if (!fillMeasurer_) fillMeasurer_ = std::make_unique<Measurer>(ListBox());
+    Measurer& measure = *fillMeasurer_;
+    return model_.AddRow(text, itemValue,
                          [&measure](const std::string& cell, int32_t maxWidth) { return measure.Fit(cell, maxWidth); });
 }
+
+void cColumnList::AddRow(const std::string& text, int32_t itemValue) { StoreRow(text, itemValue); }
+
+void cColumnList::AddRow(std::string& text, int32_t itemValue) { text = StoreRow(text, itemValue); }
 
 void cColumnList::FitText(HWND window, std::string& text, int32_t maxWidth) const {
     text.resize(Measurer(window).Fit(text, maxWidth));
@@ -223,6 +241,7 @@ void cColumnList::SelectRow(int32_t position, int32_t top) {
 }
 
 void cColumnList::Redisplay() {
+    EndFill();
     HWND list = ListBox();
     if (list == nullptr) return;
     const int32_t rows = model_.ShownRowCount();

@@ -6,6 +6,7 @@
 #include <windows.h>
 
 #include <cstdint>
+#include <memory>
 #include <string>
 
 #include "controls/column_list_model.h"
@@ -18,8 +19,8 @@ constexpr char DialogUnitsProperty[] = "Tomecase.DialogUnits";
 
 class cColumnList {
 public:
-    cColumnList() = default;
-    ~cColumnList() = default;
+    cColumnList();
+    ~cColumnList();
     // The controls point at the object.
     cColumnList(const cColumnList&) = delete;
     cColumnList& operator=(const cColumnList&) = delete;
@@ -35,7 +36,8 @@ public:
     int32_t ControlId() const { return *sharedListId_; }
     int32_t ColumnCount() const { return model_.ColumnCount(); }
     int32_t RowCount() const { return model_.RowCount(); }
-    void SetRowCount(int32_t count) { model_.SetRowCount(count); }
+    // Setting the count starts a new fill.
+    void SetRowCount(int32_t count);
     int32_t CurrentRow() const { return model_.CurrentRow(); }
     // Selects a display position (its sign dropped, at least 1) and scrolls
     // position top to the top when top >= 1. A negative position keeps the
@@ -51,8 +53,12 @@ public:
     void Create(HWND parent, int32_t listId, int32_t x, int32_t y, int32_t width, int32_t height,
                 const int32_t* percentages, const std::string* headings, int32_t n);
     // Appends a row of TAB-joined cells; text receives the row as stored,
-    // each cell cut to what fits in its column.
+    // each cell cut to what fits in its column. The rows of one fill (from
+    // SetRowCount to Redisplay) are measured with the list box and font
+    // looked up by the first of them.
     void AddRow(std::string& text, int32_t itemValue);
+    // The same for a caller that keeps its text as it was.
+    void AddRow(const std::string& text, int32_t itemValue);
     // Cuts text to the leading characters that fit in maxWidth pixels in the
     // window's font; at most 127 characters are measured and kept.
     void FitText(HWND window, std::string& text, int32_t maxWidth) const;
@@ -67,7 +73,12 @@ private:
     void ClickHeading(int32_t column, HWND heading);
     bool PixelBased(HWND parent) const;
 
+    class Measurer;
+    const std::string& StoreRow(const std::string& text, int32_t itemValue);
+    void EndFill();
+
     static int32_t* sharedListId_;
+    std::unique_ptr<Measurer> fillMeasurer_;
     HWND hParent_ = nullptr;
     ColumnListModel model_;
     int32_t originX_ = 0;

@@ -27,10 +27,10 @@ public:
         calls.push_back("SetRowCount(" + std::to_string(count) + ")");
         rowCount = count;
     }
-    void AddRow(std::string text, int32_t itemValue) override {
+    void AddRow(const std::string& text, int32_t itemValue) override {
         ++rowCount;
         if (static_cast<size_t>(rowCount) > rows.size()) rows.resize(static_cast<size_t>(rowCount));
-        rows[static_cast<size_t>(rowCount - 1)] = {std::move(text), itemValue};
+        rows[static_cast<size_t>(rowCount - 1)] = {text, itemValue};
         ++addRowCalls;
     }
     void Redisplay() override { calls.push_back("Redisplay"); }

@@ -20,12 +20,16 @@ struct Counts {
             categories = 0;
 };
 
-bool ReadString(ByteReader& in, std::string& out) {
-    uint16_t shortLength;
-    if (!in.ReadU16(shortLength)) return false;
-    uint32_t length = shortLength;
-    if (shortLength == LongTextMarker && !in.ReadU32(length)) return false;
-    return in.ReadText(out, length);
+// A 16-bit length, or FFFF and a 32-bit one, then that many bytes.
+bool TakeString(ByteReader& in, const uint8_t*& text, size_t& length) {
+    const uint8_t* at;
+    if (!in.Take(2, at)) return false;
+    length = LoadU16(at);
+    if (length == LongTextMarker) {
+        if (!in.Take(4, at)) return false;
+        length = LoadU32(at);
+    }
+    return in.Take(length, text);
 }
 
 void WriteString(ByteWriter& out, const std::string& text) {
@@ -43,36 +47,52 @@ std::string CutShort(const char* what) {
     return "The file is damaged or incomplete: it ends inside its " + std::string(what) + ".";
 }
 
+// Each string is built in its place in the list, straight from the file's bytes.
 bool ReadStrings(ByteReader& in, int32_t count, TextList& list, const char* what, std::string& reason) {
-    list.reserve(static_cast<size_t>(count));
+    std::vector<std::string>& items = list.raw();
+    items.reserve(static_cast<size_t>(count));
     for (int32_t i = 0; i < count; ++i) {
-        std::string text;
-        if (!ReadString(in, text)) {
+        const uint8_t* text;
+        size_t length;
+        if (!TakeString(in, text, length)) {
             reason = CutShort(what);
             return false;
         }
-        list.append(std::move(text));
+        items.emplace_back(reinterpret_cast<const char*>(text), length);
     }
     return true;
 }
 
 bool CheckSortIndex(const BookCollection& books, std::string& reason) {
-    const int32_t count = books.bookCount();
-    std::vector<bool> seen(static_cast<size_t>(count) + 1, false);
-    for (int32_t p = 1; p <= count; ++p) {
-        const int32_t k = books.sortIndex[p];
-        if (k < 1 || k > count || seen[static_cast<size_t>(k)]) {
+    const std::vector<int32_t>& order = books.sortIndex.raw();
+    const uint32_t count = static_cast<uint32_t>(order.size());
+    // A byte per book: a bit vector's shifts and masks cost more than the
+    // extra memory, which is small beside the book's two strings.
+    std::vector<uint8_t> seen(order.size(), 0);
+    for (const int32_t k : order) {
+        // Unsigned, so that one comparison refuses both 0 and the negatives.
+        const uint32_t u = static_cast<uint32_t>(k) - 1;
+        if (u >= count || seen[u]) {
             reason = Damaged("its display order does not list each of its " + std::to_string(count) +
                              " books exactly once");
             return false;
         }
-        seen[static_cast<size_t>(k)] = true;
+        seen[u] = 1;
     }
     return true;
 }
 
+bool WithinLists(const BookRecord& r, const BookCollection& books) {
+    return r.author <= books.authorCount() && r.callNumber <= books.callNumberCount() &&
+           r.publisher <= books.publisherCount() && r.library <= books.libraryCount() &&
+           r.category <= books.categoryCount();
+}
+
+// One test per book; the lists are gone through one by one only to name the
+// first number that is wrong.
 bool CheckListNumbers(const BookCollection& books, std::string& reason) {
     for (int32_t b = 1; b <= books.bookCount(); ++b) {
+        if (WithinLists(books.records[b], books)) continue;
         for (ListKind kind : AllListKinds) {
             const int32_t n = ListNumberOf(books.records[b], kind);
             const int32_t count = books.list(kind).count();
@@ -147,15 +167,15 @@ bool ReadCounts(ByteReader& in, Counts& c, std::string& reason) {
     return true;
 }
 
-BookRecord RecordOf(const uint8_t (&b)[12]) {
+BookRecord RecordAt(const uint8_t* b) {
     // Packed fields are filled from locals: a reference to the 16-bit author
     // at offset 1 would be misaligned.
     BookRecord r;
     r.flags = b[0];
-    r.author = static_cast<uint16_t>(b[1] | (b[2] << 8));
+    r.author = LoadU16(b + 1);
     r.callNumber = b[3];
-    r.orderDate = static_cast<uint16_t>(b[4] | (b[5] << 8));
-    r.pubYear = static_cast<uint16_t>(b[6] | (b[7] << 8));
+    r.orderDate = LoadU16(b + 4);
+    r.pubYear = LoadU16(b + 6);
     r.publisher = b[8];
     r.library = b[9];
     r.reserved = b[10];
@@ -163,26 +183,25 @@ BookRecord RecordOf(const uint8_t (&b)[12]) {
     return r;
 }
 
+// The order and the records are fixed-size blocks, each checked once as a whole.
 bool ReadBooks(ByteReader& in, int32_t count, BookCollection& books, std::string& reason) {
     if (count == 0) return true;
-    books.sortIndex.reserve(static_cast<size_t>(count));
-    for (int32_t i = 0; i < count; ++i) {
-        int32_t k;
-        if (!in.ReadI32(k)) {
-            reason = CutShort("display order");
-            return false;
-        }
-        books.sortIndex.append(k);
+    const size_t n = static_cast<size_t>(count);
+    const uint8_t* at;
+    if (!in.Take(n * 4, at)) {
+        reason = CutShort("display order");
+        return false;
     }
-    books.records.reserve(static_cast<size_t>(count));
-    for (int32_t i = 0; i < count; ++i) {
-        uint8_t b[12];
-        if (!in.ReadBytes(b, sizeof b)) {
-            reason = CutShort("book records");
-            return false;
-        }
-        books.records.append(RecordOf(b));
+    std::vector<int32_t>& order = books.sortIndex.raw();
+    order.resize(n);
+    for (size_t i = 0; i < n; ++i) order[i] = static_cast<int32_t>(LoadU32(at + 4 * i));
+    if (!in.Take(n * 12, at)) {
+        reason = CutShort("book records");
+        return false;
     }
+    std::vector<BookRecord>& records = books.records.raw();
+    records.resize(n);
+    for (size_t i = 0; i < n; ++i) records[i] = RecordAt(at + 12 * i);
     return ReadStrings(in, count, books.titles, "titles", reason) &&
            ReadStrings(in, count, books.comments, "comments", reason);
 }

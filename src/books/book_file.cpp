@@ -13,8 +13,6 @@ static_assert(sizeof(BookFileHeader) - 1 == BookFileHeaderSize, "header is 18 by
 
 namespace {
 
-constexpr uint16_t LongTextMarker = 0xFFFF;
-
 struct Counts {
     int32_t books = 0, authors = 0, callNumbers = 0, publishers = 0, libraries = 0, spare = 0,
             categories = 0;
@@ -30,16 +28,6 @@ bool TakeString(ByteReader& in, const uint8_t*& text, size_t& length) {
         length = LoadU32(at);
     }
     return in.Take(length, text);
-}
-
-void WriteString(ByteWriter& out, const std::string& text) {
-    if (text.size() < LongTextMarker) {
-        out.WriteU16(static_cast<uint16_t>(text.size()));
-    } else {
-        out.WriteU16(LongTextMarker);
-        out.WriteU32(static_cast<uint32_t>(text.size()));
-    }
-    out.WriteBytes(text.data(), text.size());
 }
 
 std::string Damaged(const std::string& detail) { return "The file is damaged: " + detail + "."; }
@@ -237,42 +225,6 @@ bool ParseBookFile(const uint8_t* data, size_t size, BookCollection& out, std::s
     // Bytes after the last element are leftovers of an older, longer save.
     out = std::move(books);
     return true;
-}
-
-std::vector<uint8_t> SerializeBookFile(const BookCollection& books) {
-    ByteWriter out;
-    size_t size = BookFileHeaderSize + 7 * 4 + size_t(books.bookCount()) * 20;
-    for (const auto* list : {&books.titles, &books.comments, &books.authors, &books.callNumbers,
-                             &books.publishers, &books.libraries, &books.categories}) {
-        for (const std::string& text : list->raw()) size += text.size() + 2;
-    }
-    out.Reserve(size);
-
-    out.WriteBytes(BookFileHeader, BookFileHeaderSize);
-    out.WriteI32(books.bookCount());
-    out.WriteI32(books.authorCount());
-    out.WriteI32(books.callNumberCount());
-    out.WriteI32(books.publisherCount());
-    out.WriteI32(books.libraryCount());
-    out.WriteI32(books.spareCount);
-    out.WriteI32(books.categoryCount());
-    for (int32_t k : books.sortIndex.raw()) out.WriteI32(k);
-    for (const BookRecord& r : books.records.raw()) {
-        out.WriteU8(r.flags);
-        out.WriteU16(r.author);
-        out.WriteU8(r.callNumber);
-        out.WriteU16(r.orderDate);
-        out.WriteU16(r.pubYear);
-        out.WriteU8(r.publisher);
-        out.WriteU8(r.library);
-        out.WriteU8(r.reserved);
-        out.WriteU8(r.category);
-    }
-    for (const auto* list : {&books.titles, &books.comments, &books.authors, &books.callNumbers,
-                             &books.publishers, &books.libraries, &books.categories}) {
-        for (const std::string& text : list->raw()) WriteString(out, text);
-    }
-    return std::move(out.bytes());
 }
 
 void FixStoredPubYears(BookCollection& books) {

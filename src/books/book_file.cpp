@@ -52,20 +52,16 @@ bool ReadStrings(ByteReader& in, int32_t count, TextList& list, const char* what
 }
 
 bool CheckSortIndex(const BookCollection& books, std::string& reason) {
-    const std::vector<int32_t>& order = books.sortIndex.raw();
-    const uint32_t count = static_cast<uint32_t>(order.size());
-    // A byte per book: a bit vector's shifts and masks cost more than the
-    // extra memory, which is small beside the book's two strings.
-    std::vector<uint8_t> seen(order.size(), 0);
-    for (const int32_t k : order) {
-        // Unsigned, so that one comparison refuses both 0 and the negatives.
-        const uint32_t u = static_cast<uint32_t>(k) - 1;
-        if (u >= count || seen[u]) {
+    const int32_t count = books.bookCount();
+    std::vector<bool> seen(static_cast<size_t>(count) + 1, false);
+    for (int32_t p = 1; p <= count; ++p) {
+        const int32_t k = books.sortIndex[p];
+        if (k < 1 || k > count || seen[static_cast<size_t>(k)]) {
             reason = Damaged("its display order does not list each of its " + std::to_string(count) +
                              " books exactly once");
             return false;
         }
-        seen[u] = 1;
+        seen[static_cast<size_t>(k)] = true;
     }
     return true;
 }

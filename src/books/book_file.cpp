@@ -13,29 +13,21 @@ static_assert(sizeof(BookFileHeader) - 1 == BookFileHeaderSize, "header is 18 by
 
 namespace {
 
-constexpr uint16_t LongTextMarker = 0xFFFF;
-
 struct Counts {
     int32_t books = 0, authors = 0, callNumbers = 0, publishers = 0, libraries = 0, spare = 0,
             categories = 0;
 };
 
-bool ReadString(ByteReader& in, std::string& out) {
-    uint16_t shortLength;
-    if (!in.ReadU16(shortLength)) return false;
-    uint32_t length = shortLength;
-    if (shortLength == LongTextMarker && !in.ReadU32(length)) return false;
-    return in.ReadText(out, length);
-}
-
-void WriteString(ByteWriter& out, const std::string& text) {
-    if (text.size() < LongTextMarker) {
-        out.WriteU16(static_cast<uint16_t>(text.size()));
-    } else {
-        out.WriteU16(LongTextMarker);
-        out.WriteU32(static_cast<uint32_t>(text.size()));
+// A 16-bit length, or FFFF and a 32-bit one, then that many bytes.
+bool TakeString(ByteReader& in, const uint8_t*& text, size_t& length) {
+    const uint8_t* at;
+    if (!in.Take(2, at)) return false;
+    length = LoadU16(at);
+    if (length == LongTextMarker) {
+        if (!in.Take(4, at)) return false;
+        length = LoadU32(at);
     }
-    out.WriteBytes(text.data(), text.size());
+    return in.Take(length, text);
 }
 
 std::string Damaged(const std::string& detail) { return "The file is damaged: " + detail + "."; }
@@ -43,15 +35,18 @@ std::string CutShort(const char* what) {
     return "The file is damaged or incomplete: it ends inside its " + std::string(what) + ".";
 }
 
+// Each string is built in its place in the list, straight from the file's bytes.
 bool ReadStrings(ByteReader& in, int32_t count, TextList& list, const char* what, std::string& reason) {
-    list.reserve(static_cast<size_t>(count));
+    std::vector<std::string>& items = list.raw();
+    items.reserve(static_cast<size_t>(count));
     for (int32_t i = 0; i < count; ++i) {
-        std::string text;
-        if (!ReadString(in, text)) {
+        const uint8_t* text;
+        size_t length;
+        if (!TakeString(in, text, length)) {
             reason = CutShort(what);
             return false;
         }
-        list.append(std::move(text));
+        items.emplace_back(reinterpret_cast<const char*>(text), length);
     }
     return true;
 }
@@ -71,17 +66,32 @@ bool CheckSortIndex(const BookCollection& books, std::string& reason) {
     return true;
 }
 
+// Book b refers past at least one list: the first such number, in list
+// order, is the one named.
+bool RefuseListNumber(const BookCollection& books, int32_t b, std::string& reason) {
+    for (ListKind kind : AllListKinds) {
+        const int32_t n = ListNumberOf(books.records[b], kind);
+        const int32_t count = books.list(kind).count();
+        if (n > count) {
+            reason = Damaged("book " + std::to_string(b) + " refers to " + ListEntryWord(kind) + " " +
+                             std::to_string(n) + ", but that list has " + std::to_string(count) + " entries");
+            break;
+        }
+    }
+    return false;
+}
+
+// One test of each record against all five counts at once.
 bool CheckListNumbers(const BookCollection& books, std::string& reason) {
-    for (int32_t b = 1; b <= books.bookCount(); ++b) {
-        for (ListKind kind : AllListKinds) {
-            const int32_t n = ListNumberOf(books.records[b], kind);
-            const int32_t count = books.list(kind).count();
-            if (n > count) {
-                reason = Damaged("book " + std::to_string(b) + " refers to " + ListEntryWord(kind) + " " +
-                                 std::to_string(n) + ", but that list has " + std::to_string(count) +
-                                 " entries");
-                return false;
-            }
+    const int32_t authors = books.authorCount(), callNumbers = books.callNumberCount(),
+                  publishers = books.publisherCount(), libraries = books.libraryCount(),
+                  categories = books.categoryCount();
+    const std::vector<BookRecord>& records = books.records.raw();
+    for (size_t i = 0; i < records.size(); ++i) {
+        const BookRecord& r = records[i];
+        if (r.author > authors || r.callNumber > callNumbers || r.publisher > publishers ||
+            r.library > libraries || r.category > categories) {
+            return RefuseListNumber(books, static_cast<int32_t>(i) + 1, reason);
         }
     }
     return true;
@@ -147,15 +157,15 @@ bool ReadCounts(ByteReader& in, Counts& c, std::string& reason) {
     return true;
 }
 
-BookRecord RecordOf(const uint8_t (&b)[12]) {
+BookRecord RecordAt(const uint8_t* b) {
     // Packed fields are filled from locals: a reference to the 16-bit author
     // at offset 1 would be misaligned.
     BookRecord r;
     r.flags = b[0];
-    r.author = static_cast<uint16_t>(b[1] | (b[2] << 8));
+    r.author = LoadU16(b + 1);
     r.callNumber = b[3];
-    r.orderDate = static_cast<uint16_t>(b[4] | (b[5] << 8));
-    r.pubYear = static_cast<uint16_t>(b[6] | (b[7] << 8));
+    r.orderDate = LoadU16(b + 4);
+    r.pubYear = LoadU16(b + 6);
     r.publisher = b[8];
     r.library = b[9];
     r.reserved = b[10];
@@ -163,26 +173,25 @@ BookRecord RecordOf(const uint8_t (&b)[12]) {
     return r;
 }
 
+// The order and the records are fixed-size blocks, each checked once as a whole.
 bool ReadBooks(ByteReader& in, int32_t count, BookCollection& books, std::string& reason) {
     if (count == 0) return true;
-    books.sortIndex.reserve(static_cast<size_t>(count));
-    for (int32_t i = 0; i < count; ++i) {
-        int32_t k;
-        if (!in.ReadI32(k)) {
-            reason = CutShort("display order");
-            return false;
-        }
-        books.sortIndex.append(k);
+    const size_t n = static_cast<size_t>(count);
+    const uint8_t* at;
+    if (!in.Take(n * 4, at)) {
+        reason = CutShort("display order");
+        return false;
     }
-    books.records.reserve(static_cast<size_t>(count));
-    for (int32_t i = 0; i < count; ++i) {
-        uint8_t b[12];
-        if (!in.ReadBytes(b, sizeof b)) {
-            reason = CutShort("book records");
-            return false;
-        }
-        books.records.append(RecordOf(b));
+    std::vector<int32_t>& order = books.sortIndex.raw();
+    order.resize(n);
+    for (size_t i = 0; i < n; ++i) order[i] = static_cast<int32_t>(LoadU32(at + 4 * i));
+    if (!in.Take(n * 12, at)) {
+        reason = CutShort("book records");
+        return false;
     }
+    std::vector<BookRecord>& records = books.records.raw();
+    records.resize(n);
+    for (size_t i = 0; i < n; ++i) records[i] = RecordAt(at + 12 * i);
     return ReadStrings(in, count, books.titles, "titles", reason) &&
            ReadStrings(in, count, books.comments, "comments", reason);
 }
@@ -212,42 +221,6 @@ bool ParseBookFile(const uint8_t* data, size_t size, BookCollection& out, std::s
     // Bytes after the last element are leftovers of an older, longer save.
     out = std::move(books);
     return true;
-}
-
-std::vector<uint8_t> SerializeBookFile(const BookCollection& books) {
-    ByteWriter out;
-    size_t size = BookFileHeaderSize + 7 * 4 + size_t(books.bookCount()) * 20;
-    for (const auto* list : {&books.titles, &books.comments, &books.authors, &books.callNumbers,
-                             &books.publishers, &books.libraries, &books.categories}) {
-        for (const std::string& text : list->raw()) size += text.size() + 2;
-    }
-    out.Reserve(size);
-
-    out.WriteBytes(BookFileHeader, BookFileHeaderSize);
-    out.WriteI32(books.bookCount());
-    out.WriteI32(books.authorCount());
-    out.WriteI32(books.callNumberCount());
-    out.WriteI32(books.publisherCount());
-    out.WriteI32(books.libraryCount());
-    out.WriteI32(books.spareCount);
-    out.WriteI32(books.categoryCount());
-    for (int32_t k : books.sortIndex.raw()) out.WriteI32(k);
-    for (const BookRecord& r : books.records.raw()) {
-        out.WriteU8(r.flags);
-        out.WriteU16(r.author);
-        out.WriteU8(r.callNumber);
-        out.WriteU16(r.orderDate);
-        out.WriteU16(r.pubYear);
-        out.WriteU8(r.publisher);
-        out.WriteU8(r.library);
-        out.WriteU8(r.reserved);
-        out.WriteU8(r.category);
-    }
-    for (const auto* list : {&books.titles, &books.comments, &books.authors, &books.callNumbers,
-                             &books.publishers, &books.libraries, &books.categories}) {
-        for (const std::string& text : list->raw()) WriteString(out, text);
-    }
-    return std::move(out.bytes());
 }
 
 void FixStoredPubYears(BookCollection& books) {

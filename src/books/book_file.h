@@ -13,6 +13,8 @@ namespace tome {
 
 extern const char BookFileHeader[];  // "Tomecase Version 1", 18 bytes on disk
 constexpr size_t BookFileHeaderSize = 18;
+// A string's 16-bit length of FFFF says that a 32-bit length follows.
+constexpr uint16_t LongTextMarker = 0xFFFF;
 
 // Reads a whole book file. On success out holds exactly what the file holds
 // (no load-time adjustments); on refusal out is untouched and reason says

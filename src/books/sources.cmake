@@ -2,6 +2,7 @@
 set(TOMECASE_BOOKS_SOURCES
     books/byte_io.cpp
     books/book_file.cpp
+    books/book_file_write.cpp
     books/book_store.cpp
     books/collection.cpp
     books/order_date.cpp

@@ -63,6 +63,8 @@ TEST(BookFileFormat, LongStringsUseTheFFFFEscape) {
         c.titles[1] = std::string(n, 'x');
         const Bytes bytes = SerializeBookFile(c);
         const size_t titleAt = 18 + 28 + 4 + 12;
+        // The writer sizes its buffer before writing: nothing may be left over.
+        EXPECT_EQ(bytes.size(), titleAt + (n < 65535 ? 2 : 6) + n + 2 + 2 + 6) << n;
         if (n < 65535) {
             EXPECT_EQ(bytes[titleAt], uint8_t(n));
             EXPECT_EQ(bytes[titleAt + 1], uint8_t(n >> 8));

@@ -42,18 +42,4 @@ bool ByteReader::ReadText(std::string& out, size_t n) {
     return true;
 }
 
-void ByteWriter::WriteBytes(const void* data, size_t n) {
-    const auto* p = static_cast<const uint8_t*>(data);
-    bytes_.insert(bytes_.end(), p, p + n);
-}
-
-void ByteWriter::WriteU16(uint16_t v) {
-    bytes_.push_back(static_cast<uint8_t>(v));
-    bytes_.push_back(static_cast<uint8_t>(v >> 8));
-}
-
-void ByteWriter::WriteU32(uint32_t v) {
-    for (int i = 0; i < 4; ++i) bytes_.push_back(static_cast<uint8_t>(v >> (8 * i)));
-}
-
 }  // namespace tome

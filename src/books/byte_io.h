@@ -1,10 +1,9 @@
-// Checked little-endian reading and plain writing of byte buffers.
+// Little-endian fields in byte buffers, and checked reading of them.
 #pragma once
 
 #include <cstddef>
 #include <cstdint>
 #include <string>
-#include <vector>
 
 namespace tome {
 
@@ -53,21 +52,6 @@ private:
     const uint8_t* data_;
     size_t size_;
     size_t offset_ = 0;
-};
-
-class ByteWriter {
-public:
-    void WriteBytes(const void* data, size_t n);
-    void WriteU8(uint8_t v) { bytes_.push_back(v); }
-    void WriteU16(uint16_t v);
-    void WriteU32(uint32_t v);
-    void WriteI32(int32_t v) { WriteU32(static_cast<uint32_t>(v)); }
-
-    void Reserve(size_t n) { bytes_.reserve(n); }
-    std::vector<uint8_t>& bytes() { return bytes_; }
-
-private:
-    std::vector<uint8_t> bytes_;
 };
 
 }  // namespace tome

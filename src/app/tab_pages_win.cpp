@@ -107,9 +107,12 @@ HWND InsertTabPage(HWND window, HWND tabs, int32_t t) {
 // for one change, all but one naming the tab acted on last.
 void OnTabChange() {
     const int32_t t = CurrentTabIndex() + 1;
-    mainState.activeTab = t;
-    if (t == mainState.lastTab) return;
-    SelectTab(t, TabActedOn);
+    // A notification naming the tab acted on last only confirms it as shown.
+    if (t == mainState.lastTab) {
+        SelectTab(t, TabShown);
+        return;
+    }
+    SelectTab(t, TabShown | TabActedOn);
     FillList(0, 0);
     if (t == 4) FillDropDown(mainState.hActivePage, CustomChoiceId, collection.authors);
 }

@@ -50,6 +50,7 @@ unsigned char FoldAz(char c) {
 struct SortEntry {
     std::string_view text;  // text columns only
     std::string_view key;   // the text with a-z folded, for the comparisons
+    uint64_t head = 0;      // the key's first eight bytes, big-endian, zero-padded
     int32_t number = 0;     // number and date columns only
     int32_t row = 0;
     int32_t item = 0;
@@ -171,6 +172,9 @@ const std::string& ColumnListModel::AddRow(const std::string& text, int32_t item
     // has been filled before.
     const int32_t n = ColumnCount();
     row_.clear();
+    // Cells are only ever cut: one allocation at most, none when the buffer
+    // held a row as long before.
+    row_.reserve(text.size());
     size_t start = 0;
     for (int32_t i = 1; i <= n; ++i) {
         cell_.clear();
@@ -223,7 +227,7 @@ bool ColumnListModel::SortByColumn(int32_t column) {
     }
     // Texts sort in byte order with only a-z folded, a proper prefix first.
     // Each is folded once here rather than in every comparison; the keys
-    // then compare as unsigned bytes.
+    // then compare as unsigned bytes, most of them settled by their heads.
     std::string folded;
     if (kind != NumberColumn && kind != DateColumn) {
         size_t total = 0;
@@ -233,6 +237,9 @@ bool ColumnListModel::SortByColumn(int32_t column) {
         for (SortEntry& e : entries) {
             for (size_t i = 0; i < e.text.size(); ++i) folded[at + i] = static_cast<char>(FoldAz(e.text[i]));
             e.key = std::string_view(folded).substr(at, e.text.size());
+            for (size_t i = 0; i < 8; ++i) {
+                e.head = (e.head << 8) | (i < e.key.size() ? static_cast<uint8_t>(e.key[i]) : 0u);
+            }
             at += e.text.size();
         }
     }
@@ -244,7 +251,9 @@ bool ColumnListModel::SortByColumn(int32_t column) {
     const bool ascending = last.text > first.text || first.number < last.number;
     const bool textKeys = kind != NumberColumn && kind != DateColumn;
     auto less = [textKeys](const SortEntry& a, const SortEntry& b) {
-        return textKeys ? a.key < b.key : a.number < b.number;
+        if (!textKeys) return a.number < b.number;
+        // Equal heads may still be different keys: "AB" and "AB\0".
+        return a.head != b.head ? a.head < b.head : a.key < b.key;
     };
     if (ascending) {
         std::sort(entries.begin(), entries.end(), [&less](const SortEntry& a, const SortEntry& b) {

@@ -223,5 +223,48 @@ TEST(ColumnSortTest, ManyRowsEndInOrderWithEveryRowOnce) {
     EXPECT_THAT(seen, ElementsAreArray(all));
 }
 
+// Byte order with only a-z folded and a proper prefix first, written out
+// the slow way.
+bool FoldedBefore(const std::string& a, const std::string& b) {
+    const auto fold = [](char c) {
+        const auto u = static_cast<unsigned char>(c);
+        return u >= 'a' && u <= 'z' ? static_cast<unsigned char>(u - 32) : u;
+    };
+    for (size_t i = 0; i < a.size() && i < b.size(); ++i) {
+        if (fold(a[i]) != fold(b[i])) return fold(a[i]) < fold(b[i]);
+    }
+    return a.size() < b.size();
+}
+
+TEST(ColumnSortTest, TextsSharingLongPrefixesAndZeroBytesSortByEveryByte) {
+    // Few letters and lengths around eight: many texts share their first
+    // eight bytes or are prefixes of each other, some end in zero bytes.
+    const char letters[] = {'a', 'A', 'b', '\0', '\xe9', ' '};
+    std::vector<std::string> rows;
+    unsigned seed = 7;
+    for (int i = 0; i < 3000; ++i) {
+        seed = seed * 1103515245u + 12345u;
+        std::string text(6 + (seed >> 16) % 6, 'a');
+        for (char& c : text) {
+            seed = seed * 1103515245u + 12345u;
+            c = letters[(seed >> 16) % sizeof letters];
+        }
+        rows.push_back(text);
+    }
+    ColumnListModel model = TwoColumns("Other");
+    model.SetLayout(LayOutColumns(617, 17, {100}, {"Name"}));
+    AddRows(model, rows);
+    for (int click = 1; click <= 2; ++click) {
+        ASSERT_TRUE(model.SortByColumn(1));
+        const std::vector<std::string> shown = Shown(model);
+        // The first click sorts ascending, the second descending.
+        for (size_t k = 1; k < shown.size(); ++k) {
+            const std::string& earlier = click == 1 ? shown[k - 1] : shown[k];
+            const std::string& later = click == 1 ? shown[k] : shown[k - 1];
+            ASSERT_FALSE(FoldedBefore(later, earlier)) << "click " << click << ", rows " << k << " and " << k + 1;
+        }
+    }
+}
+
 }  // namespace
 }  // namespace tome

@@ -3,6 +3,7 @@
 #include <windows.h>
 #include <commctrl.h>
 
+#include <algorithm>
 #include <cstdio>
 
 #include "app/commands.h"
@@ -194,9 +195,15 @@ void Report::TimeSince(const std::string& what, double since, int32_t bareRows) 
 }
 
 void Report::Line(const std::string& what, double seconds, int32_t bareRows) {
+    if (best_.count(what) == 0) order_.push_back(what);
+    Best& best = best_[what];
+    best.seconds = std::min(best.seconds, seconds);
+    best.rows = bareRows;
+    ++best.runs;
     char text[256];
     if (bareRows > 0) {
         const double bare = BareFill(bareRows);
+        best.bare = std::min(best.bare, bare);
         std::snprintf(text, sizeof text, "%-44s %9.1f ms = %5.2f x bare fill of %d rows (%.1f ms)", what.c_str(),
                       seconds * 1000, seconds / bare, bareRows, bare * 1000);
     } else {
@@ -211,6 +218,18 @@ void Report::Check(bool ok, const std::string& what) {
 }
 
 int Report::Finish() {
+    std::printf("\nbest of each:\n");
+    for (const std::string& what : order_) {
+        const Best& best = best_[what];
+        if (best.rows > 0) {
+            std::printf("%-44s %9.1f ms = %5.2f x bare fill of %d rows (%.1f ms), %d run%s\n", what.c_str(),
+                        best.seconds * 1000, best.seconds / best.bare, best.rows, best.bare * 1000, best.runs,
+                        best.runs == 1 ? "" : "s");
+        } else {
+            std::printf("%-44s %9.1f ms, %d run%s\n", what.c_str(), best.seconds * 1000, best.runs,
+                        best.runs == 1 ? "" : "s");
+        }
+    }
     for (const std::string& question : prompts.unexpected) failures_.push_back("unexpected question " + question);
     for (const std::string& failure : failures_) std::printf("WRONG: %s\n", failure.c_str());
     std::printf("app_bench: %s\n", failures_.empty() ? "all results right" : "some results wrong");

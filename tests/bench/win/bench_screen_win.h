@@ -5,6 +5,7 @@
 
 #include <cstdint>
 #include <functional>
+#include <map>
 #include <string>
 #include <vector>
 
@@ -44,12 +45,22 @@ public:
     void Time(const std::string& what, const std::function<void()>& action, int32_t bareRows);
     void TimeSince(const std::string& what, double startedAt, int32_t bareRows);
     void Check(bool ok, const std::string& what);
-    // Prints the failed checks; 1 when any failed.
+    // Prints the best time of each action beside the best bare fill of its
+    // rows (the machines are shared: the least time is the least disturbed),
+    // then the failed checks; 1 when any failed.
     int Finish();
 
 private:
+    struct Best {
+        double seconds = 1e9;
+        double bare = 1e9;
+        int32_t rows = 0;
+        int runs = 0;
+    };
     void Line(const std::string& what, double seconds, int32_t bareRows);
     std::vector<std::string> failures_;
+    std::vector<std::string> order_;
+    std::map<std::string, Best> best_;
 };
 
 // The running main window, as the user sees it.

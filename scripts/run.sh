@@ -5,7 +5,11 @@
 # first run gives it the sample books (tests/data/good/sample_books.lib) as
 # the book file saved last, so there is a list to see; later runs reopen
 # whatever was saved last. With no X display it runs on an Xvfb, saves a
-# screenshot of its main window, prints the PNG's path and ends the program.
+# screenshot of its main window, prints the PNG's path and how long the
+# window took to show its list, and ends the program.
+#
+# TOMECASE_BOOK_FILE=FILE.lib opens that book file instead: it is copied into
+# the data folder and named as the file saved last.
 #
 # TOMECASE_BUILD_ROOT chooses the build folder (default: build/).
 set -euo pipefail
@@ -41,6 +45,7 @@ exe=$build/Tomecase.exe
 # Tomecase looks for its help file, Tomecase.chm, in the working directory it
 # starts in; the build puts it beside Tomecase.exe, so it starts there (paths
 # made absolute first: a relative build root would not survive the cd).
+book_file=${TOMECASE_BOOK_FILE:+$(realpath "$TOMECASE_BOOK_FILE")}
 build=$(realpath "$build") exe=$(realpath "$exe") state=$(realpath -m "$state")
 cd "$build"
 
@@ -48,6 +53,13 @@ cd "$build"
 # sample books stand in for it.
 seed_sample_books() {
     local data="$WINEPREFIX/drive_c/users/Public/Documents/Verdanth/Tomecase"
+    if [ -n "$book_file" ]; then
+        mkdir -p "$data"
+        cp "$book_file" "$data/$(basename "$book_file")"
+        printf 'C:\\users\\Public\\Documents\\Verdanth\\Tomecase\\%s\r\n' "$(basename "$book_file")" >"$data/Tomecase.ini"
+        echo "run: Tomecase opens $data/$(basename "$book_file")"
+        return 0
+    fi
     [ -e "$data/Tomecase.ini" ] && return 0
     mkdir -p "$data"
     cp "$root/tests/data/good/sample_books.lib" "$data/Sample books.lib"
@@ -66,6 +78,7 @@ stop() { "$root/scripts/wine-run" --xvfb "$state" --stop; }
 trap stop EXIT
 eval "$("$root/scripts/wine-run" --xvfb "$state" --env)"
 seed_sample_books
+started=$(date +%s.%N)
 "$root/scripts/wine-run" --xvfb "$state" "$exe" </dev/null &
 app=$!
 
@@ -87,6 +100,8 @@ for i in $(seq 300); do
     sleep 0.1
 done
 [ -n "$window" ] || { echo "run: the Tomecase window did not appear" >&2; exit 1; }
+# The window shows once its book file is loaded and its list filled.
+echo "run: the main window showed $(awk -v a="$started" -v b="$(date +%s.%N)" 'BEGIN { printf "%.1f", b - a }') s after start (checked every 0.1 s)"
 screenshot "$shots/tomecase.png"
 close_window "$window" "$app" || { echo "run: Tomecase did not close" >&2; kill "$app"; exit 1; }
 wait "$app"

@@ -4,7 +4,7 @@
 // beside a bare list-box fill of the same rows in the same run, as a ratio.
 // The run fails only on wrong results, never on times.
 //
-//   app_bench [--short] [--books N]
+//   app_bench [--short] [--books N | --file FILE.lib]
 #include <windows.h>
 #include <commctrl.h>
 
@@ -32,6 +32,7 @@ namespace {
 struct Options {
     int32_t books = BenchBookCount;
     int repeats = 3;
+    std::string file;  // a book file to start with instead of generated books
 };
 
 Options ReadOptions(int argc, char** argv) {
@@ -42,8 +43,10 @@ Options ReadOptions(int argc, char** argv) {
             options.repeats = 1;
         } else if (std::strcmp(argv[i], "--books") == 0 && i + 1 < argc) {
             options.books = std::max(1, std::atoi(argv[++i]));
+        } else if (std::strcmp(argv[i], "--file") == 0 && i + 1 < argc) {
+            options.file = argv[++i];
         } else {
-            std::fprintf(stderr, "usage: app_bench [--short] [--books N]\n");
+            std::fprintf(stderr, "usage: app_bench [--short] [--books N | --file FILE.lib]\n");
             std::exit(2);
         }
     }
@@ -119,12 +122,20 @@ void RunActions(const Options& options, Report& report) {
 }  // namespace tome::bench
 
 int main(int argc, char** argv) {
+    using namespace tome;
     using namespace tome::bench;
     const Options options = ReadOptions(argc, argv);
     BenchFolder folder;
-    std::printf("app_bench: %d books, %s build\n", options.books, sizeof(void*) == 8 ? "64-bit" : "32-bit");
+    BookCollection books;
+    if (!options.file.empty() && !ReadBookFile(options.file, books)) {
+        std::fprintf(stderr, "app_bench: cannot read %s\n", options.file.c_str());
+        return 2;
+    }
+    if (options.file.empty()) books = MakeBenchCollection(options.books);
+    std::printf("app_bench: %d books%s%s, %s build\n", books.bookCount(), options.file.empty() ? "" : " from ",
+                options.file.c_str(), sizeof(void*) == 8 ? "64-bit" : "32-bit");
     std::fflush(stdout);
-    const std::string bookFile = folder.Start(MakeBenchCollection(options.books));
+    const std::string bookFile = folder.Start(books);
 
     Report report;
     const int result = RunMainWindow(folder, [&](double startedAt) {

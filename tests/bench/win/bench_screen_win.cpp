@@ -324,6 +324,10 @@ namespace tome::bench {
 
 bool LoadAlone(const std::string& path) {
     BookCollection books;
+    return ReadBookFile(path, books);
+}
+
+bool ReadBookFile(const std::string& path, BookCollection& books) {
     FileState state;
     return LoadBookFile(SystemFileSystem(), path, books, state).ok;
 }

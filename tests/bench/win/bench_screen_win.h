@@ -90,5 +90,6 @@ int32_t BuildCustomListOf(const std::string& author);
 std::string ReadWholeFile(const std::string& path);
 // Loads the file into a collection of its own; false when it is refused.
 bool LoadAlone(const std::string& path);
+bool ReadBookFile(const std::string& path, BookCollection& books);
 
 }  // namespace tome::bench

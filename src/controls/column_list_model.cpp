@@ -167,24 +167,24 @@ const std::string& ColumnListModel::DisplayText(int32_t position) const {
 }
 
 const std::string& ColumnListModel::AddRow(const std::string& text, int32_t itemValue, const FitFunction& fit) {
-    // A fill adds every row again: the row and cell buffers keep their
-    // storage from row to row, so a row costs no allocation once the list
-    // has been filled before.
+    // A fill adds every row again: the row buffer keeps its storage from row
+    // to row, so a row costs no allocation once the list has been filled
+    // before.
     const int32_t n = ColumnCount();
     row_.clear();
     // Cells are only ever cut: one allocation at most, none when the buffer
     // held a row as long before.
     row_.reserve(text.size());
     size_t start = 0;
+    const std::string_view all(text);
     for (int32_t i = 1; i <= n; ++i) {
-        cell_.clear();
-        if (start <= text.size()) {
-            const size_t tab = text.find('\t', start);
-            cell_.assign(text, start, tab == std::string::npos ? std::string::npos : tab - start);
-            start = tab == std::string::npos ? text.size() + 1 : tab + 1;
+        std::string_view cell;
+        if (start <= all.size()) {
+            const size_t tab = all.find('\t', start);
+            cell = all.substr(start, tab == std::string_view::npos ? std::string_view::npos : tab - start);
+            start = tab == std::string_view::npos ? all.size() + 1 : tab + 1;
         }
-        const size_t keep = std::min(fit(cell_, cellLimit_[i]), cell_.size());
-        row_.append(cell_, 0, keep);
+        row_.append(cell.substr(0, std::min(fit(cell, cellLimit_[i]), cell.size())));
         row_ += '\t';
     }
     const size_t last = row_.find_last_not_of('\t');

@@ -7,6 +7,7 @@
 #include <cstdint>
 #include <functional>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "books/one_based.h"
@@ -61,7 +62,7 @@ int32_t DateKey(const std::string& text);
 class ColumnListModel {
 public:
     // Cell text and the widest it may be -> how many leading characters to keep.
-    using FitFunction = std::function<size_t(const std::string& cell, int32_t maxWidth)>;
+    using FitFunction = std::function<size_t(std::string_view cell, int32_t maxWidth)>;
 
     void SetLayout(ColumnLayout layout);
     const ColumnLayout& Layout() const { return layout_; }
@@ -112,7 +113,7 @@ private:
     OneBased<int32_t> displayOrder_;     // display position -> row number
     OneBased<int32_t> itemData_;         // by display position
     OneBased<int32_t> cellLimit_;        // widest a cell may be, by column
-    std::string row_, cell_;             // AddRow's buffers, kept between rows
+    std::string row_;                    // AddRow's buffer, kept between rows
 };
 
 }  // namespace tome

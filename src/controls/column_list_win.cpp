@@ -62,7 +62,7 @@ public:
         return usable_;
     }
 
-    int Fit(const std::string& text, int measured, int32_t maxWidth) const {
+    int Fit(std::string_view text, int measured, int32_t maxWidth) const {
         int width = 0;
         for (int i = 0; i < measured; ++i) {
             width += widths_[static_cast<uint8_t>(text[static_cast<size_t>(i)])];
@@ -105,7 +105,7 @@ public:
     Measurer& operator=(const Measurer&) = delete;
 
     // How many leading characters (of at most 127) fit in maxWidth.
-    size_t Fit(const std::string& text, int32_t maxWidth) {
+    size_t Fit(std::string_view text, int32_t maxWidth) {
         const int measured = static_cast<int>(std::min<size_t>(text.size(), MaxFitChars));
         if (byTable_) return static_cast<size_t>(FontWidths().Fit(text, measured, maxWidth));
         int fit = 0;
@@ -215,7 +215,7 @@ const std::string& cColumnList::StoreRow(const std::string& text, int32_t itemVa
     if (!fillMeasurer_) fillMeasurer_ = std::make_unique<Measurer>(ListBox());
     Measurer& measure = *fillMeasurer_;
     return model_.AddRow(text, itemValue,
-                         [&measure](const std::string& cell, int32_t maxWidth) { return measure.Fit(cell, maxWidth); });
+                         [&measure](std::string_view cell, int32_t maxWidth) { return measure.Fit(cell, maxWidth); });
 }
 
 void cColumnList::AddRow(const std::string& text, int32_t itemValue) { StoreRow(text, itemValue); }

@@ -145,7 +145,7 @@ ColumnListModel FilledModel() {
     ColumnListModel model;
     model.SetLayout(LayOutColumns(716, 17, {23, 32, 12, 9, 12, 12},
                                   {"Author", "Title", "Call No", "\x02Pub Date", "\x02  Ordered", "  Library"}));
-    const auto keepAll = [](const std::string& cell, int32_t) { return cell.size(); };
+    const auto keepAll = [](std::string_view cell, int32_t) { return cell.size(); };
     for (int32_t p = 1; p <= books.bookCount(); ++p) {
         const int32_t b = books.sortIndex[p];
         model.AddRow(RowText(books, b), b, keepAll);
@@ -168,7 +168,7 @@ const std::vector<std::string>& RowTexts() {
 // of advance widths as the list box's font is.
 void BM_ModelFill(benchmark::State& state) {
     ColumnListModel model = FilledModel();
-    const auto byTable = [](const std::string& cell, int32_t maxWidth) {
+    const auto byTable = [](std::string_view cell, int32_t maxWidth) {
         int32_t width = 0;
         const size_t measured = std::min<size_t>(cell.size(), 127);
         for (size_t i = 0; i < measured; ++i) {

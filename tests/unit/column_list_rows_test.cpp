@@ -9,7 +9,7 @@ namespace {
 
 using ::testing::ElementsAre;
 
-size_t KeepAll(const std::string& cell, int32_t) { return cell.size(); }
+size_t KeepAll(std::string_view cell, int32_t) { return cell.size(); }
 
 ColumnListModel BookList() {
     ColumnListModel model;
@@ -41,8 +41,8 @@ TEST(ColumnListRowsTest, EveryCellIsFittedToNinetyFivePercentOfItsColumn) {
     ColumnListModel model = BookList();
     std::vector<int32_t> limits;
     std::vector<std::string> cells;
-    auto record = [&](const std::string& cell, int32_t maxWidth) {
-        cells.push_back(cell);
+    auto record = [&](std::string_view cell, int32_t maxWidth) {
+        cells.emplace_back(cell);
         limits.push_back(maxWidth);
         return cell.size();
     };
@@ -58,7 +58,7 @@ TEST(ColumnListRowsTest, LastColumnFitsItsPercentageWidthNotItsDrawnWidth) {
     // 50 x 0.95 is just under 47.5 and gives 47 (51 would give 48).
     model.SetLayout(LayOutColumns(126, 17, {50, 50}, {"A", "B"}));
     std::vector<int32_t> limits;
-    model.AddRow("x\ty", 1, [&](const std::string& cell, int32_t maxWidth) {
+    model.AddRow("x\ty", 1, [&](std::string_view cell, int32_t maxWidth) {
         limits.push_back(maxWidth);
         return cell.size();
     });
@@ -67,11 +67,11 @@ TEST(ColumnListRowsTest, LastColumnFitsItsPercentageWidthNotItsDrawnWidth) {
 
 TEST(ColumnListRowsTest, FittingCutsCellsAndTheCallerGetsTheCutText) {
     ColumnListModel model = BookList();
-    auto threeChars = [](const std::string& cell, int32_t) { return std::min<size_t>(cell.size(), 3); };
+    auto threeChars = [](std::string_view cell, int32_t) { return std::min<size_t>(cell.size(), 3); };
     EXPECT_EQ(model.AddRow("Longname\tTitle\tFic\t2004\t\tMain", 5, threeChars), "Lon\tTit\tFic\t200\t\tMai");
     EXPECT_EQ(model.DisplayText(1), "Lon\tTit\tFic\t200\t\tMai");
     // A cut that leaves trailing cells empty drops their TABs too.
-    auto nothing = [](const std::string&, int32_t) { return size_t{0}; };
+    auto nothing = [](std::string_view, int32_t) { return size_t{0}; };
     EXPECT_EQ(model.AddRow("a\tb\tc", 6, nothing), "");
 }
 

@@ -12,7 +12,7 @@ namespace {
 using ::testing::ElementsAre;
 using ::testing::ElementsAreArray;
 
-size_t KeepAll(const std::string& cell, int32_t) { return cell.size(); }
+size_t KeepAll(std::string_view cell, int32_t) { return cell.size(); }
 
 // A two-column list: a text column and one of the given kind's heading.
 ColumnListModel TwoColumns(const std::string& secondHeading) {

@@ -4,6 +4,9 @@
 
 #include <cstring>
 
+#include "books/list_filling.h"
+#include "dialogs/book_save.h"
+
 namespace tome {
 namespace {
 
@@ -127,6 +130,45 @@ TEST(BookFileFormat, RecordFieldsKeepTheirOffsets) {
     const Bytes bytes = SerializeBookFile(c);
     const Bytes record(bytes.begin() + 50, bytes.begin() + 62);
     EXPECT_EQ(record, (Bytes{0x22, 0x01, 0x00, 0x01, 0x43, 0x32, 0x17, 0x07, 0x01, 0x01, 0xAB, 0x01}));
+}
+
+// The record's first byte: 0x02 want to read, 0x04 have read, 0x08 on the
+// custom list, 0x10 deleted, 0x20 shown. A file's byte decides the tabs that
+// list the book, and a book saved from the dialog writes its byte.
+TEST(BookFileFormat, TheFlagByteDecidesWhichTabsListTheBook) {
+    const struct {
+        uint8_t byte;
+        std::vector<int32_t> tabs;
+    } cases[] = {
+        {0x00, {1}}, {0x22, {1, 2}}, {0x04, {1, 3}}, {0x08, {1, 4}},
+        {0x0E, {1, 2, 3, 4}}, {0x10, {}}, {0x3E, {}},
+    };
+    for (const auto& c : cases) {
+        Bytes bytes = EmmaBytes;
+        bytes[50] = c.byte;
+        BookCollection books;
+        std::string reason;
+        ASSERT_TRUE(ParseBookFile(bytes.data(), bytes.size(), books, reason)) << reason;
+        std::vector<int32_t> tabs;
+        for (int32_t tab = 1; tab <= 4; ++tab) {
+            ListState state;
+            MarkShownBooks(books, tab, state);
+            if (state.shownCount == 1) tabs.push_back(tab);
+        }
+        EXPECT_EQ(tabs, c.tabs) << "flag byte " << int(c.byte);
+        EXPECT_EQ(FormOfBook(books, 1).haveRead, (c.byte & 0x04) != 0) << "flag byte " << int(c.byte);
+    }
+
+    for (const bool haveRead : {false, true}) {
+        BookCollection books;
+        FileState files;
+        BookForm form;
+        form.author = "Austen";
+        form.title = "Emma";
+        form.haveRead = haveRead;
+        ASSERT_TRUE(SaveBook(books, files, form, 0).saved);
+        EXPECT_EQ(int(SerializeBookFile(books)[50]), haveRead ? 0x24 : 0x22);
+    }
 }
 
 TEST(BookFileRefusal, NotABookFile) {

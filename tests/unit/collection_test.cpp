@@ -51,20 +51,6 @@ void PurgeStepByStep(BookCollection& c) {
     }
 }
 
-TEST(RecordLayout, FieldsSitAtTheirFileOffsets) {
-    BookRecord r;
-    const auto* base = reinterpret_cast<const char*>(&r);
-    EXPECT_EQ(reinterpret_cast<const char*>(&r.author) - base, 1);
-    EXPECT_EQ(reinterpret_cast<const char*>(&r.callNumber) - base, 3);
-    EXPECT_EQ(reinterpret_cast<const char*>(&r.orderDate) - base, 4);
-    EXPECT_EQ(reinterpret_cast<const char*>(&r.pubYear) - base, 6);
-    EXPECT_EQ(reinterpret_cast<const char*>(&r.publisher) - base, 8);
-    EXPECT_EQ(reinterpret_cast<const char*>(&r.library) - base, 9);
-    EXPECT_EQ(reinterpret_cast<const char*>(&r.reserved) - base, 10);
-    EXPECT_EQ(reinterpret_cast<const char*>(&r.category) - base, 11);
-    EXPECT_EQ(WantToRead | HaveRead | InCustomList | Deleted | Shown, 0x3E);
-}
-
 TEST(Purge, WorkedExampleKeepsRelativeOrder) {
     BookCollection c = WithOrder({3, 1, 5, 2, 4});
     c.records[1].set(Deleted);

@@ -31,7 +31,6 @@ public:
         ++rowCount;
         if (static_cast<size_t>(rowCount) > rows.size()) rows.resize(static_cast<size_t>(rowCount));
         rows[static_cast<size_t>(rowCount - 1)] = {text, itemValue};
-        ++addRowCalls;
     }
     void Redisplay() override { calls.push_back("Redisplay"); }
     void SelectRow(int32_t position, int32_t top) override {
@@ -40,7 +39,6 @@ public:
     }
     int32_t CurrentRow() const override { return rowCount == 0 ? 0 : current; }
     int32_t ItemDataAt(int32_t position) const override {
-        ++itemDataCalls;
         if (position < 1 || static_cast<size_t>(position) > rows.size()) return 0;
         return rows[static_cast<size_t>(position - 1)].item;
     }
@@ -51,8 +49,6 @@ public:
     int32_t current = 0;
     std::vector<Row> rows;
     std::vector<std::string> calls;  // everything but AddRow, in order
-    int addRowCalls = 0;
-    mutable int itemDataCalls = 0;
 };
 
 class FakeWindow final : public MainWindowTexts {

@@ -129,7 +129,29 @@ int32_t DateKey(const std::string& text) {
     return DateSum(Word(LenientInteger(month)), Word(LenientInteger(day)), Word(LenientInteger(year) - 1980));
 }
 
+void ColumnListModel::SetRowCount(int32_t count) {
+    rowCount_ = count;
+    changedSinceShown_ = count != 0;
+}
+
+void ColumnListModel::MarkShown() {
+    const int32_t rows = ShownRowCount();
+    for (int32_t p = 1; p <= rows; ++p) {
+        if (displayOrder_[p] != p) {
+            ForgetShown();
+            return;
+        }
+    }
+    shownRows_ = rows;
+    changedSinceShown_ = false;
+}
+
+bool ColumnListModel::UnchangedSinceShown() const {
+    return !changedSinceShown_ && shownRows_ >= 0 && ShownRowCount() == shownRows_;
+}
+
 void ColumnListModel::SetLayout(ColumnLayout layout) {
+    changedSinceShown_ = true;
     layout_ = std::move(layout);
     // The last column too is cut to its share of the percentages, not its drawn width.
     cellLimit_.resize(layout_.count());
@@ -196,6 +218,9 @@ const std::string& ColumnListModel::AddRow(const std::string& text, int32_t item
         displayOrder_.resize(rowCount_);
         itemData_.resize(rowCount_);
     }
+    if (rowCount_ > shownRows_ || rowText_[rowCount_] != row_ || itemData_[rowCount_] != itemValue) {
+        changedSinceShown_ = true;
+    }
     // The row's old text becomes the buffer of the next row.
     rowText_[rowCount_].swap(row_);
     displayOrder_[rowCount_] = rowCount_;
@@ -206,6 +231,7 @@ const std::string& ColumnListModel::AddRow(const std::string& text, int32_t item
 bool ColumnListModel::SortByColumn(int32_t column) {
     if (rowCount_ == 0) return false;
     if (column < 1 || column > ColumnCount()) return false;
+    changedSinceShown_ = true;
     currentRow_ = RowAt(currentRow_);
 
     const int32_t kind = std::abs(layout_.columnKind[column]);

@@ -69,8 +69,18 @@ public:
     int32_t ColumnCount() const { return layout_.count(); }
 
     int32_t RowCount() const { return rowCount_; }
-    // Only the count changes: the rows stay, and the next AddRow writes row count + 1.
-    void SetRowCount(int32_t count) { rowCount_ = count; }
+    // Only the count changes: the rows stay, and the next AddRow writes row
+    // count + 1. A count of 0 starts a fill.
+    void SetRowCount(int32_t count);
+
+    // What the list box shows, so that a refill which adds back exactly the
+    // rows it holds need not add them to it again. MarkShown: the rows in
+    // display order are now what the list box holds. ForgetShown: it holds
+    // something else. UnchangedSinceShown: the fill since then added the same
+    // rows with the same items, in the same order and number.
+    void MarkShown();
+    void ForgetShown() { shownRows_ = -1; }
+    bool UnchangedSinceShown() const;
 
     // The selected display position, 0 when there are no rows.
     int32_t CurrentRow() const { return rowCount_ == 0 ? 0 : currentRow_; }
@@ -114,6 +124,8 @@ private:
     OneBased<int32_t> itemData_;         // by display position
     OneBased<int32_t> cellLimit_;        // widest a cell may be, by column
     std::string row_;                    // AddRow's buffer, kept between rows
+    int32_t shownRows_ = -1;             // rows 1..n shown in row order; -1 unknown
+    bool changedSinceShown_ = true;
 };
 
 }  // namespace tome

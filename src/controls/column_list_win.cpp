@@ -243,24 +243,39 @@ void cColumnList::SelectRow(int32_t position, int32_t top) {
 void cColumnList::Redisplay() {
     EndFill();
     HWND list = ListBox();
-    if (list == nullptr) return;
-    const int32_t rows = model_.ShownRowCount();
-    size_t bytes = 0;
-    for (int32_t p = 1; p <= rows; ++p) bytes += model_.DisplayText(p).size() + 1;
-
-    // Filling 100,000 rows one by one is slow when the list box grows its
-    // storage and repaints after every row.
-    SendMessageA(list, WM_SETREDRAW, FALSE, 0);
-    SendMessageA(list, LB_RESETCONTENT, 0, 0);
-    SendMessageA(list, LB_INITSTORAGE, static_cast<WPARAM>(rows), static_cast<LPARAM>(bytes));
-    for (int32_t p = 1; p <= rows; ++p) {
-        SendMessageA(list, LB_ADDSTRING, 0, reinterpret_cast<LPARAM>(model_.DisplayText(p).c_str()));
+    if (list == nullptr) {
+        model_.ForgetShown();
+        return;
     }
+    const int32_t rows = model_.ShownRowCount();
+    SendMessageA(list, WM_SETREDRAW, FALSE, 0);
+    if (model_.UnchangedSinceShown() && SendMessageA(list, LB_GETCOUNT, 0, 0) == rows) {
+        // The list box holds these very rows (a switch back to a tab where
+        // nothing changed): it is left as re-adding them would leave it,
+        // nothing selected and scrolled to the top.
+        SendMessageA(list, LB_SETCURSEL, static_cast<WPARAM>(-1), 0);
+        SendMessageA(list, LB_SETTOPINDEX, 0, 0);
+    } else {
+        AddAllRows(list, rows);
+    }
+    model_.MarkShown();
     SendMessageA(list, WM_SETREDRAW, TRUE, 0);
     InvalidateRect(list, nullptr, TRUE);
 
     SetForegroundWindow(GetAncestor(list, GA_ROOT));
     SetFocus(list);
+}
+
+void cColumnList::AddAllRows(HWND list, int32_t rows) {
+    size_t bytes = 0;
+    for (int32_t p = 1; p <= rows; ++p) bytes += model_.DisplayText(p).size() + 1;
+    // Filling 100,000 rows one by one is slow when the list box grows its
+    // storage and repaints after every row.
+    SendMessageA(list, LB_RESETCONTENT, 0, 0);
+    SendMessageA(list, LB_INITSTORAGE, static_cast<WPARAM>(rows), static_cast<LPARAM>(bytes));
+    for (int32_t p = 1; p <= rows; ++p) {
+        SendMessageA(list, LB_ADDSTRING, 0, reinterpret_cast<LPARAM>(model_.DisplayText(p).c_str()));
+    }
 }
 
 void cColumnList::ShowSorted() {

@@ -43,7 +43,8 @@ public:
     // position top to the top when top >= 1. A negative position keeps the
     // list from redrawing until both are done.
     void SelectRow(int32_t position, int32_t top);
-    // Refills the list box from the model in display order and gives it the focus.
+    // Shows the model's rows in display order in the list box, adding them
+    // again unless it holds exactly these already, and gives it the focus.
     void Redisplay();
     int32_t RowAt(int32_t position) const { return model_.RowAt(position); }
     int32_t ItemDataAt(int32_t position) const { return model_.ItemDataAt(position); }
@@ -69,6 +70,7 @@ private:
     friend LRESULT ColumnListNotify(HWND parent, UINT message, WPARAM wParam, LPARAM lParam);
 
     HWND ListBox() const;
+    void AddAllRows(HWND list, int32_t rows);
     void ShowSorted();
     void ClickHeading(int32_t column, HWND heading);
     bool PixelBased(HWND parent) const;

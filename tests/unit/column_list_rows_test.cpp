@@ -2,6 +2,10 @@
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
+#include <string>
+#include <utility>
+#include <vector>
+
 #include "controls/column_list_model.h"
 
 namespace tome {
@@ -123,6 +127,70 @@ TEST(ColumnListRowsTest, CurrentRow) {
     EXPECT_EQ(model.SetCurrentRow(-2147483647 - 1), 2147483647);
     model.SetRowCount(0);
     EXPECT_EQ(model.CurrentRow(), 0);
+}
+
+// A fill of rows (text, item), as FillList makes one.
+void Fill(ColumnListModel& model, const std::vector<std::pair<std::string, int32_t>>& rows) {
+    model.SetRowCount(0);
+    for (const auto& [text, item] : rows) model.AddRow(text, item, KeepAll);
+}
+
+TEST(ColumnListShownTest, OnlyTheSameRowsInTheSameOrderCountAsUnchanged) {
+    const std::vector<std::pair<std::string, int32_t>> rows = {{"Austen\tEmma", 3}, {"Eliot\tMiddlemarch", 5},
+                                                               {"Smith\tWhite Teeth", 6}};
+    ColumnListModel model = BookList();
+    Fill(model, rows);
+    EXPECT_FALSE(model.UnchangedSinceShown()) << "never shown";
+    model.MarkShown();
+    Fill(model, rows);
+    EXPECT_TRUE(model.UnchangedSinceShown());
+
+    auto changed = rows;
+    changed[1].first = "Eliot\tMiddlemarch!";
+    Fill(model, changed);
+    EXPECT_FALSE(model.UnchangedSinceShown()) << "a row's text";
+    model.MarkShown();
+    Fill(model, rows);
+    EXPECT_FALSE(model.UnchangedSinceShown()) << "back to the old text";
+
+    model.MarkShown();
+    changed = rows;
+    changed[2].second = 7;
+    Fill(model, changed);
+    EXPECT_FALSE(model.UnchangedSinceShown()) << "a row's item";
+
+    model.MarkShown();
+    Fill(model, {rows[0], rows[1]});
+    EXPECT_FALSE(model.UnchangedSinceShown()) << "one row fewer";
+    model.MarkShown();
+    Fill(model, rows);
+    EXPECT_FALSE(model.UnchangedSinceShown()) << "one row more";
+
+    model.MarkShown();
+    model.ForgetShown();
+    Fill(model, rows);
+    EXPECT_FALSE(model.UnchangedSinceShown()) << "forgotten";
+}
+
+TEST(ColumnListShownTest, ASortedListIsNotTheFilledOrder) {
+    // One item for every row: only the order tells the fills apart.
+    const std::vector<std::pair<std::string, int32_t>> rows = {{"b\tTwo", 9}, {"a\tOne", 9}, {"c\tThree", 9}};
+    ColumnListModel model = BookList();
+    Fill(model, rows);
+    model.MarkShown();
+    ASSERT_TRUE(model.SortByColumn(1));
+    EXPECT_FALSE(model.UnchangedSinceShown()) << "sorted since shown";
+    // Shown sorted, the list box holds a b c; a refill in the filled order
+    // b a c is not what it holds.
+    model.MarkShown();
+    Fill(model, rows);
+    EXPECT_FALSE(model.UnchangedSinceShown());
+    model.MarkShown();
+    Fill(model, rows);
+    EXPECT_TRUE(model.UnchangedSinceShown()) << "shown in the filled order again";
+
+    model.SetLayout(model.Layout());
+    EXPECT_FALSE(model.UnchangedSinceShown()) << "laid out again";
 }
 
 }  // namespace

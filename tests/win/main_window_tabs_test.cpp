@@ -142,5 +142,51 @@ TEST_F(MainWindowTabs, OpeningAFileGoesBackToTabOne) {
     });
 }
 
+// A list taller than the page: the six shelf books and sixty volumes by Eliot.
+tome::BookCollection ShelfAndVolumes() {
+    tome::BookCollection books = ShelfBooks();
+    for (int i = 1; i <= 60; ++i) {
+        tome::Book book;
+        book.record.author = 2;
+        book.record.flags = tome::WantToRead | tome::HaveRead;
+        book.record.category = 1;
+        book.title = "Volume " + std::string(i < 10 ? "0" : "") + std::to_string(i);
+        tome::AddBookAt(books, book, books.bookCount() + 1);
+    }
+    return books;
+}
+
+TEST_F(MainWindowTabs, BackOnATabItsListIsAsARefillLeavesIt) {
+    StartWith(ShelfAndVolumes());
+    Run([&] {
+        const Names filled = Titles(1);
+        ASSERT_EQ(filled.size(), 66u);
+        tome::mainState.activeList->SelectRow(50, 40);
+        ASSERT_EQ(SendMessageA(ListBox(1), LB_GETTOPINDEX, 0, 0), 39);
+
+        // Nothing changed while away: the first row selected, at the top.
+        ClickTab(2);
+        ClickTab(1);
+        EXPECT_EQ(Titles(1), filled);
+        EXPECT_EQ(SelectedRow(1), 1);
+        EXPECT_EQ(SendMessageA(ListBox(1), LB_GETTOPINDEX, 0, 0), 0);
+        EXPECT_EQ(StatusPart(3), " 1 : 66");
+
+        // Sorted by title when left: back in the collection's order.
+        PageNotify(1, 2042, STN_CLICKED);
+        ASSERT_NE(Titles(1), filled);
+        ClickTab(3);
+        ClickTab(1);
+        EXPECT_EQ(Titles(1), filled);
+
+        // A title changed while away shows.
+        ClickTab(2);
+        tome::collection.titles[1] = "Emma Revisited";
+        ClickTab(1);
+        EXPECT_EQ(Title(1, 1), "Emma Revisited");
+        EXPECT_EQ(RowsShown(1), 66);
+    });
+}
+
 }  // namespace
 }  // namespace tome_test

@@ -25,6 +25,7 @@
 #include "books/program_state.h"
 #include "dialogs/book_dialog_state_win.h"
 #include "dialogs/dialog_engine_win.h"
+#include "main_window_driver_win.h"
 #include "win_test_support.h"
 
 namespace tome_test {
@@ -209,20 +210,12 @@ protected:
 
 public:
     // Handles and texts of the running main window.
-    static HWND Control(int id) { return GetDlgItem(tome::mainState.hMainWindow, id); }
-    static HWND Page(int t) { return tome::mainState.tabPage[static_cast<size_t>(t)]; }
-    static HWND ListBox(int t) { return GetDlgItem(Page(t), tome::TabListId[static_cast<size_t>(t)]); }
-    static int RowsShown(int t) { return static_cast<int>(SendMessageA(ListBox(t), LB_GETCOUNT, 0, 0)); }
-    static int SelectedRow(int t) { return static_cast<int>(SendMessageA(ListBox(t), LB_GETCURSEL, 0, 0)) + 1; }
-    static std::string Row(int t, int row) {
-        HWND box = ListBox(t);
-        const LRESULT length = SendMessageA(box, LB_GETTEXTLEN, static_cast<WPARAM>(row - 1), 0);
-        if (length == LB_ERR) return "<none>";
-        std::string text(static_cast<size_t>(length) + 1, '\0');
-        SendMessageA(box, LB_GETTEXT, static_cast<WPARAM>(row - 1), reinterpret_cast<LPARAM>(&text[0]));
-        text.resize(static_cast<size_t>(length));
-        return text;
-    }
+    static HWND Control(int id) { return window::Control(id); }
+    static HWND Page(int t) { return window::Page(t); }
+    static HWND ListBox(int t) { return window::ListBox(t); }
+    static int RowsShown(int t) { return window::RowsShown(t); }
+    static int SelectedRow(int t) { return window::SelectedRow(t); }
+    static std::string Row(int t, int row) { return window::Row(t, row); }
     // The title cell of a row.
     static std::string Title(int t, int row) {
         const std::string text = Row(t, row);
@@ -239,33 +232,19 @@ public:
         GetWindowTextA(window, text, sizeof text);
         return text;
     }
-    static std::string StatusPart(int part) {
-        char text[512] = "";
-        SendMessageA(Control(tome::StatusBarId), SB_GETTEXTA, static_cast<WPARAM>(part - 1),
-                     reinterpret_cast<LPARAM>(text));
-        return text;
-    }
-    static int SelectedTabIndex() {
-        return static_cast<int>(SendMessageA(Control(tome::TabControlId), TCM_GETCURSEL, 0, 0));
-    }
+    static std::string StatusPart(int part) { return window::StatusPart(part); }
+    static int SelectedTabIndex() { return window::SelectedTabIndex(); }
     static bool PageVisible(int t) { return (GetWindowLongA(Page(t), GWL_STYLE) & WS_VISIBLE) != 0; }
 
     // A command as a menu item sends it.
-    static void Command(int id) { SendMessageA(tome::mainState.hMainWindow, WM_COMMAND, MAKEWPARAM(id, 0), 0); }
+    static void Command(int id) { window::Command(id); }
     // A notification from a control on a tab page.
     static void PageNotify(int t, int id, int code) {
         SendMessageA(Page(t), WM_COMMAND, MAKEWPARAM(id, code), reinterpret_cast<LPARAM>(GetDlgItem(Page(t), id)));
     }
 
     // Clicks tab t (1..4) of the tab control with the mouse, as a user does.
-    static void ClickTab(int t) {
-        HWND tabs = Control(tome::TabControlId);
-        RECT r;
-        SendMessageA(tabs, TCM_GETITEMRECT, static_cast<WPARAM>(t - 1), reinterpret_cast<LPARAM>(&r));
-        const LPARAM at = MAKELPARAM((r.left + r.right) / 2, (r.top + r.bottom) / 2);
-        SendMessageA(tabs, WM_LBUTTONDOWN, MK_LBUTTON, at);
-        SendMessageA(tabs, WM_LBUTTONUP, 0, at);
-    }
+    static void ClickTab(int t) { window::ClickTab(t); }
 
 protected:
     ScriptedPrompts prompts;

@@ -17,6 +17,7 @@
 #include "books/text_case.h"
 #include "dialogs/book_dialog_win.h"
 #include "dialogs/dialog_engine_win.h"
+#include "main_window_driver_win.h"
 
 namespace tome::bench {
 
@@ -40,22 +41,14 @@ public:
 BenchPrompts prompts;
 std::string documents;
 
+using tome_test::window::Control;
+using tome_test::window::ListBox;
+using tome_test::window::Page;
+using tome_test::window::Row;
+
 HWND Main() { return mainState.hMainWindow; }
-HWND Control(int id) { return GetDlgItem(Main(), id); }
-HWND Page(int t) { return mainState.tabPage[static_cast<size_t>(t)]; }
-HWND ListBox(int t) { return GetDlgItem(Page(t), TabListId[static_cast<size_t>(t)]); }
 
 void PaintNow() { RedrawWindow(Main(), nullptr, nullptr, RDW_UPDATENOW | RDW_ALLCHILDREN); }
-
-std::string RowText(int t, int row) {
-    HWND box = ListBox(t);
-    const LRESULT length = SendMessageA(box, LB_GETTEXTLEN, static_cast<WPARAM>(row - 1), 0);
-    if (length == LB_ERR) return "";
-    std::string text(static_cast<size_t>(length) + 1, '\0');
-    SendMessageA(box, LB_GETTEXT, static_cast<WPARAM>(row - 1), reinterpret_cast<LPARAM>(&text[0]));
-    text.resize(static_cast<size_t>(length));
-    return text;
-}
 
 std::string Cell(const std::string& row, int column) {
     size_t start = 0;
@@ -236,15 +229,7 @@ int Report::Finish() {
     return failures_.empty() ? 0 : 1;
 }
 
-int RowsShown(int t) { return static_cast<int>(SendMessageA(ListBox(t), LB_GETCOUNT, 0, 0)); }
-
-int SelectedTab() { return static_cast<int>(SendMessageA(Control(TabControlId), TCM_GETCURSEL, 0, 0)) + 1; }
-
-std::string StatusPart(int part) {
-    char text[512] = "";
-    SendMessageA(Control(StatusBarId), SB_GETTEXTA, static_cast<WPARAM>(part - 1), reinterpret_cast<LPARAM>(text));
-    return text;
-}
+int SelectedTab() { return tome_test::window::SelectedTabIndex() + 1; }
 
 std::string FindResult() {
     char text[256] = "";
@@ -253,19 +238,19 @@ std::string FindResult() {
 }
 
 std::string SelectedTitle(int t) {
-    return Cell(RowText(t, static_cast<int>(SendMessageA(ListBox(t), LB_GETCURSEL, 0, 0)) + 1), 2);
+    return Cell(Row(t, static_cast<int>(SendMessageA(ListBox(t), LB_GETCURSEL, 0, 0)) + 1), 2);
 }
 
 std::string SelectedAuthor(int t) {
-    return Cell(RowText(t, static_cast<int>(SendMessageA(ListBox(t), LB_GETCURSEL, 0, 0)) + 1), 1);
+    return Cell(Row(t, static_cast<int>(SendMessageA(ListBox(t), LB_GETCURSEL, 0, 0)) + 1), 1);
 }
 
 bool TitlesInOrder(int t) {
     const int rows = RowsShown(t);
     int ups = 0, downs = 0;
-    std::string before = LowerAnsi(Cell(RowText(t, 1), 2));
+    std::string before = LowerAnsi(Cell(Row(t, 1), 2));
     for (int row = 2; row <= rows; ++row) {
-        std::string title = LowerAnsi(Cell(RowText(t, row), 2));
+        std::string title = LowerAnsi(Cell(Row(t, row), 2));
         if (title > before) ++ups;
         if (title < before) ++downs;
         before = std::move(title);
@@ -273,18 +258,8 @@ bool TitlesInOrder(int t) {
     return ups == 0 || downs == 0;
 }
 
-std::string LastAuthor() { return Cell(RowText(1, RowsShown(1)), 1); }
+std::string LastAuthor() { return Cell(Row(1, RowsShown(1)), 1); }
 
-void Command(int id) { SendMessageA(Main(), WM_COMMAND, MAKEWPARAM(id, 0), 0); }
-
-void ClickTab(int t) {
-    HWND tabs = Control(TabControlId);
-    RECT r;
-    SendMessageA(tabs, TCM_GETITEMRECT, static_cast<WPARAM>(t - 1), reinterpret_cast<LPARAM>(&r));
-    const LPARAM at = MAKELPARAM((r.left + r.right) / 2, (r.top + r.bottom) / 2);
-    SendMessageA(tabs, WM_LBUTTONDOWN, MK_LBUTTON, at);
-    SendMessageA(tabs, WM_LBUTTONUP, 0, at);
-}
 
 void ClickHeading(int t, int column) {
     const int id = TabListId[static_cast<size_t>(t)] + column;

@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "books/collection.h"
+#include "main_window_driver_win.h"
 #include "win_test_support.h"
 
 namespace tome::bench {
@@ -63,10 +64,12 @@ private:
     std::map<std::string, Best> best_;
 };
 
-// The running main window, as the user sees it.
-int RowsShown(int t);
+// The running main window, as the user sees it (and main_window_driver_win.h).
+using tome_test::window::ClickTab;
+using tome_test::window::Command;
+using tome_test::window::RowsShown;
+using tome_test::window::StatusPart;
 int SelectedTab();
-std::string StatusPart(int part);
 std::string FindResult();
 std::string SelectedTitle(int t);
 std::string SelectedAuthor(int t);
@@ -76,8 +79,6 @@ bool TitlesInOrder(int t);
 std::string LastAuthor();
 
 // The user's actions.
-void Command(int id);
-void ClickTab(int t);
 void ClickHeading(int t, int column);
 void TypeFind(const std::string& text);
 void EndFind();

@@ -147,10 +147,11 @@ install
 pass "installing again over it keeps the book file and settings"
 
 # The uninstaller copies itself elsewhere and starts again, so the first
-# process returns at once: wait for the folder to go.
+# process returns at once: wait for the folder and the shortcut to go (it
+# does not remove them in a fixed order we can wait on alone).
 "$wine_run" --xvfb "$state" 'C:\Program Files\Tomecase\uninstall.exe' /S </dev/null || fail "the silent uninstall failed"
 for i in $(seq 300); do
-    [ -e "$installed" ] || break
+    [ -e "$installed" ] || [ -e "$shortcut" ] || break
     sleep 0.1
 done
 [ -e "$installed" ] && fail "the uninstall left $installed: $(ls "$installed" | tr '\n' ' ')"
